@@ -31,7 +31,7 @@ class FileSystem {
   virtual uint32_t FindNext(Search search, FolderEntry& entry) = 0;
   virtual bool FindClose(Search search) = 0;
   virtual bool CreateFolder(const char* path) = 0;
-  virtual bool CopyFile(const char* from, const char* to, bool failIfExists) = 0;
+  virtual bool CopyFileTo(const char* from, const char* to, bool failIfExists) = 0;
   // Writes the Windows folder; returns its length (0 on failure, or more than size - 1 when
   // the buffer is too small).
   virtual uint32_t WindowsFolder(char* buffer, uint32_t size) = 0;

@@ -148,10 +148,10 @@ int CopyOneFile(FolderWalk& walk, const char* path) {
   if (target.empty()) return COPY_FILE_FAILED;  // longer than a path may be: refused
   const char* to = target.c_str();
   FileSystem& fs = *walk.fs;
-  if (walk.mode == COPY_MODE_OVERWRITE) return fs.CopyFile(path, to, false) ? COPY_OK : COPY_FILE_FAILED;
-  if (!IsPlainFile(fs, to)) return fs.CopyFile(path, to, true) ? COPY_OK : COPY_FILE_FAILED;
+  if (walk.mode == COPY_MODE_OVERWRITE) return fs.CopyFileTo(path, to, false) ? COPY_OK : COPY_FILE_FAILED;
+  if (!IsPlainFile(fs, to)) return fs.CopyFileTo(path, to, true) ? COPY_OK : COPY_FILE_FAILED;
   if (walk.mode == COPY_MODE_UPDATE && IsNewerFile(fs, path, to))
-    return fs.CopyFile(path, to, false) ? COPY_OK : COPY_FILE_FAILED;
+    return fs.CopyFileTo(path, to, false) ? COPY_OK : COPY_FILE_FAILED;
   return COPY_OK;
 }
 

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "handover/file_system.h"
+#include "handover/path_scan.h"
 
 namespace handover {
 

@@ -80,7 +80,7 @@ class FakeFileSystem : public FileSystem {
     return true;
   }
 
-  bool CopyFile(const char* from, const char* to, bool failIfExists) override {
+  bool CopyFileTo(const char* from, const char* to, bool failIfExists) override {
     log.push_back(std::string("copy ") + from + " -> " + to + (failIfExists ? " (new)" : ""));
     if (failCopyTo.count(to) || !Has(from) || !Has(Parent(to))) return false;
     auto target = nodes_.find(to);
