@@ -48,9 +48,5 @@ constexpr std::uint32_t kOcxNameChars = 256;
 // Tag of a job record in memory order.
 constexpr char kJobRecordTag[4] = {'G', 'S', 'R', 'D'};
 
-// Page compression codes handed to the writer.
-constexpr std::uint32_t kCompressionPackBits = 32773;
-constexpr std::uint32_t kCompressionJpeg = 7;
-
 }  // namespace printhook
 #endif
