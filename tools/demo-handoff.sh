@@ -42,10 +42,10 @@ echo "== the stand-in fax sender's log (texts in code page 932, shown as UTF-8)"
 [ -s "$out/fax.log" ] || { echo "demo-handoff: the sender logged nothing" >&2; exit 1; }
 iconv -f CP932 -t UTF-8 "$out/fax.log" | sed -E 's/area=[0-9A-F]{40,}/area=<hex>/' | tee "$out/fax-utf8.log"
 
-taken=$(grep -a 'SENDER msg=0x8000 wparam=2' "$out/fax.log" | tail -n1)
+taken=$(grep -a 'SENDER msg=0x8000 wparam=2' "$out/fax-utf8.log" | tail -n1)
 [ -n "$taken" ] || { echo "demo-handoff: the sender was not given the document" >&2; exit 1; }
-doc_win=$(printf '%s\n' "$taken" | sed -E 's/.* path="([^"]*)".*/\1/' | iconv -f CP932 -t UTF-8)
-doc_name=$(printf '%s\n' "$taken" | sed -E 's/.* name="([^"]*)".*/\1/' | iconv -f CP932 -t UTF-8)
+doc_win=$(printf '%s\n' "$taken" | sed -E 's/.* path="([^"]*)".*/\1/')
+doc_name=$(printf '%s\n' "$taken" | sed -E 's/.* name="([^"]*)".*/\1/')
 doc_unix=$("$VR_WINE" winepath -u "$doc_win" 2>/dev/null | tr -d '\r')
 
 echo
