@@ -68,7 +68,7 @@ function(vr_defaults tgt)
     -finput-charset=UTF-8 -fexec-charset=CP932)
   target_include_directories(${tgt} PRIVATE ${CMAKE_SOURCE_DIR})
   if(VR_WINDOWS)
-    target_compile_definitions(${tgt} PRIVATE _WIN32_WINNT=0x0601 WINVER=0x0601)
+    target_compile_definitions(${tgt} PRIVATE _WIN32_WINNT=0x0601 WINVER=0x0601 NOMINMAX)
     target_link_options(${tgt} PRIVATE -static -static-libgcc -static-libstdc++)
   elseif(VR_SANITIZE)
     target_compile_options(${tgt} PRIVATE -fsanitize=address,undefined
@@ -128,6 +128,7 @@ endfunction()
 
 # vr_copy_beside(tgt dir [NAME newname]): place a copy of a built binary in dir (for tests that
 # need a program or DLL beside another one, or under the name an outside program has).
+# Works from any folder of the tree, not only the one that made tgt.
 function(vr_copy_beside tgt dir)
   cmake_parse_arguments(C "" "NAME" "" ${ARGN})
   if(C_NAME)
@@ -135,9 +136,12 @@ function(vr_copy_beside tgt dir)
   else()
     set(dest ${dir}/$<TARGET_FILE_NAME:${tgt}>)
   endif()
-  add_custom_command(TARGET ${tgt} POST_BUILD
+  string(MD5 tag "${dir}/${C_NAME}")
+  string(SUBSTRING ${tag} 0 8 tag)
+  add_custom_target(copy_${tgt}_${tag} ALL
     COMMAND ${CMAKE_COMMAND} -E make_directory ${dir}
-    COMMAND ${CMAKE_COMMAND} -E copy_if_different $<TARGET_FILE:${tgt}> ${dest})
+    COMMAND ${CMAKE_COMMAND} -E copy_if_different $<TARGET_FILE:${tgt}> ${dest}
+    DEPENDS ${tgt} VERBATIM)
 endfunction()
 
 # Resource scripts are UTF-8 with #pragma code_page(65001); common/ holds the shared version block.
