@@ -21,6 +21,14 @@ using Lines = std::vector<std::string>;
 
 const wchar_t* W(const char16_t* text) { return reinterpret_cast<const wchar_t*>(text); }
 
+// The boxes' texts as the shared UI driver reads them: code page 932.
+std::string Ansi(const wchar_t* text) {
+  char bytes[2048] = {};
+  WideCharToMultiByte(CP_ACP, 0, text, -1, bytes, sizeof bytes - 1, nullptr, nullptr);
+  return bytes;
+}
+const std::string kCaption = Ansi(W(printhook::kDriverBoxCaption));
+
 const std::string kAsk1 = "msg=0x8000 wparam=1 answer=1";
 const std::string kBusy1 = "msg=0x8000 wparam=1 answer=0";
 const std::string kGoAhead = "msg=0x8000 wparam=2 answer=0";
@@ -284,7 +292,7 @@ TEST_F(HandOff, ImpersonatingThreadStartsTheSenderAsTheUserAndImpersonatesAgain)
 
 TEST_F(HandOff, SenderWindowThatNeverAppearsGivesUpSilently) {
   SenderStartsAs("--sender --no-window --lifetime-ms 3000");
-  vrtest::MessageBoxAnswerer boxes(W(printhook::kDriverBoxCaption), {});
+  vrui::MessageBoxAnswerer boxes(kCaption, {});
   RemoveOutputFiles(L"Vanished(");
   jobs_->Start({u"Vanished"});
   jobs_->EndDoc();
@@ -301,7 +309,7 @@ TEST_F(HandOff, SenderThatCannotStartShowsTheErrorCodeAndGivesUp) {
   std::wstring sender = ProductFolder() + L"\\VRWFAX32.EXE";
   std::wstring moved = sender + L".away";
   ASSERT_TRUE(MoveFileW(sender.c_str(), moved.c_str()));
-  vrtest::MessageBoxAnswerer boxes(W(printhook::kDriverBoxCaption), {IDOK});
+  vrui::MessageBoxAnswerer boxes(kCaption, {IDOK});
   RemoveOutputFiles(L"Unstarted(");
   jobs_->Start({u"Unstarted"});
   jobs_->EndDoc();
@@ -309,11 +317,11 @@ TEST_F(HandOff, SenderThatCannotStartShowsTheErrorCodeAndGivesUp) {
   EXPECT_FALSE(IdleSet());
   jobs_->Close();
 
-  std::vector<vrtest::SeenMessageBox> seen = boxes.Seen();
+  std::vector<vrui::SeenMessageBox> seen = boxes.Seen();
   ASSERT_EQ(seen.size(), 1u);
   wchar_t expected[1100];
   wsprintfW(expected, W(printhook::kStartErrorFormat), sender.c_str(), ERROR_FILE_NOT_FOUND);
-  EXPECT_EQ(seen[0].text, expected);
+  EXPECT_EQ(seen[0].text, Ansi(expected));
   EXPECT_TRUE(seen[0].hasOk);
   EXPECT_FALSE(seen[0].hasRetry);
   EXPECT_EQ(OutputFiles(L"Unstarted(").size(), 1u);
@@ -333,17 +341,17 @@ class BusySender : public HandOff {
     DestroyWindow(owner_);
     HandOff::TearDown();
   }
-  std::wstring BusyText() const {
+  std::string BusyText() const {
     wchar_t text[256] = {};
     LoadStringW(jobs_->module(), IDS_SENDER_BUSY, text, 256);
-    return text;
+    return Ansi(text);
   }
   HWND owner_ = nullptr;
 };
 
 TEST_F(BusySender, RetryTwiceThenAccepted) {
   Run("--sender --busy 2");
-  vrtest::MessageBoxAnswerer boxes(W(printhook::kDriverBoxCaption), {IDRETRY, IDRETRY});
+  vrui::MessageBoxAnswerer boxes(kCaption, {IDRETRY, IDRETRY});
   jobs_->Start({u"Busy"});
   ASSERT_EQ(GetActiveWindow(), owner_);
   jobs_->EndDoc();
@@ -351,9 +359,9 @@ TEST_F(BusySender, RetryTwiceThenAccepted) {
   jobs_->Close();
 
   EXPECT_EQ(Messages(Log(), "SENDER"), (Lines{kBusy1, kBusy1, kAsk1, kGoAhead}));
-  std::vector<vrtest::SeenMessageBox> seen = boxes.Seen();
+  std::vector<vrui::SeenMessageBox> seen = boxes.Seen();
   ASSERT_EQ(seen.size(), 2u);
-  for (const vrtest::SeenMessageBox& box : seen) {
+  for (const vrui::SeenMessageBox& box : seen) {
     EXPECT_EQ(box.text, BusyText());
     EXPECT_TRUE(box.hasRetry && box.hasCancel);
     EXPECT_EQ(box.owner, owner_);
@@ -363,7 +371,7 @@ TEST_F(BusySender, RetryTwiceThenAccepted) {
 
 TEST_F(BusySender, CancelGivesUp) {
   Run("--sender --busy 9");
-  vrtest::MessageBoxAnswerer boxes(W(printhook::kDriverBoxCaption), {IDCANCEL});
+  vrui::MessageBoxAnswerer boxes(kCaption, {IDCANCEL});
   RemoveOutputFiles(L"Cancelled(");
   jobs_->Start({u"Cancelled"});
   jobs_->EndDoc();

@@ -1,5 +1,6 @@
-// Meets message boxes as a user would: a watcher thread finds each box of this process with a
-// given caption, notes its text, buttons and owner, and presses the next button of a script.
+// Meets message boxes that the code under test shows on the test's own thread, as a user
+// would: a watcher thread finds each box of this process with a given caption (through
+// ui_driver.h), notes its text, buttons and owner, and presses the next button of a script.
 #pragma once
 
 #include <windows.h>
@@ -7,10 +8,10 @@
 #include <string>
 #include <vector>
 
-namespace vrtest {
+namespace vrui {
 
 struct SeenMessageBox {
-  std::wstring text;
+  std::string text;  // code page 932, as the box shows it
   HWND owner = nullptr;
   bool hasOk = false, hasRetry = false, hasCancel = false;
   int pressed = 0;  // IDOK, IDRETRY, IDCANCEL
@@ -18,8 +19,9 @@ struct SeenMessageBox {
 
 class MessageBoxAnswerer {
  public:
-  // presses: the buttons to press, one per box, in order; boxes beyond the script get Cancel.
-  MessageBoxAnswerer(std::wstring caption, std::vector<int> presses);
+  // caption in code page 932; presses: the buttons to press, one per box, in order; boxes
+  // beyond the script get Cancel.
+  MessageBoxAnswerer(std::string caption, std::vector<int> presses);
   ~MessageBoxAnswerer();
   MessageBoxAnswerer(const MessageBoxAnswerer&) = delete;
   MessageBoxAnswerer& operator=(const MessageBoxAnswerer&) = delete;
@@ -29,9 +31,8 @@ class MessageBoxAnswerer {
 
  private:
   static DWORD WINAPI Watch(void* self);
-  HWND FindBox() const;
 
-  std::wstring caption_;
+  std::string caption_;
   std::vector<int> presses_;
   std::vector<SeenMessageBox> seen_;
   mutable CRITICAL_SECTION lock_;
@@ -39,4 +40,4 @@ class MessageBoxAnswerer {
   HANDLE thread_ = nullptr;
 };
 
-}  // namespace vrtest
+}  // namespace vrui
