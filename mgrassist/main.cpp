@@ -7,6 +7,10 @@
 #include "mgrassist/mgrassist_constants.h"
 #include "mgrassist/program_folder.h"
 
+#ifndef _WIN64
+static_assert(sizeof(SHELLEXECUTEINFOA) == 60, "the start record of the x86 program is 60 bytes");
+#endif
+
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR commandTail, int) {
   char folder[MAX_PATH + 1] = {};
   GetModuleFileNameA(nullptr, folder, MAX_PATH);

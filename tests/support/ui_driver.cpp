@@ -222,24 +222,6 @@ std::string Screenshot(const std::string& name) {
   return FileExists(windowsPath) ? windowsPath : std::string();
 }
 
-std::string ReadFileBytes(const std::string& path) {
-  std::string bytes;
-  FILE* file = fopen(path.c_str(), "rb");
-  if (file == nullptr) return bytes;
-  char chunk[4096];
-  size_t got;
-  while ((got = fread(chunk, 1, sizeof chunk, file)) > 0) bytes.append(chunk, got);
-  fclose(file);
-  return bytes;
-}
-
 bool FileExists(const std::string& path) { return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES; }
-
-void WriteFileBytes(const std::string& path, const std::string& bytes) {
-  FILE* file = fopen(path.c_str(), "wb");
-  if (file == nullptr) return;
-  fwrite(bytes.data(), 1, bytes.size(), file);
-  fclose(file);
-}
 
 }  // namespace vrui

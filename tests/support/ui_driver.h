@@ -12,7 +12,8 @@
 //   EXPECT_TRUE(vrui::WaitForExit(tool));
 //
 // Waits are bounded (a few seconds) only so that a broken tool fails the test instead of hanging
-// it; nothing measures time. Link the static library vr_ui_driver.
+// it; nothing measures time. Link the static library vr_ui_driver (files and the installation's
+// registry: tests/installenv/installation_fixture.h).
 #pragma once
 
 #include <windows.h>
@@ -73,9 +74,6 @@ bool HasButton(HWND box, int id);
 // empty when the capture failed. Waits a moment for painting first.
 std::string Screenshot(const std::string& name);
 
-// Reads a whole file ("" when missing); existence test.
-std::string ReadFileBytes(const std::string& path);
 bool FileExists(const std::string& path);
-void WriteFileBytes(const std::string& path, const std::string& bytes);
 
 }  // namespace vrui

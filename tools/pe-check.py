@@ -1,8 +1,8 @@
 #!/usr/bin/env python3
-"""Checks the export table of a PE file (DLL) against what its callers rely on.
+"""Checks a PE file against what its callers rely on: machine type, subsystem, export table.
 
-usage: pe-exports.py FILE [--machine i386|x86-64] [--dll-name NAME] [--base N] [--slots N]
-                          [--export ORDINAL=NAME ...]
+usage: pe-check.py FILE [--machine i386|x86-64] [--subsystem N] [--dll-name NAME] [--base N]
+                        [--slots N] [--export ORDINAL=NAME ...]
 Slots not named by --export must be empty (no function, no name). Exits 1 on any mismatch.
 """
 import argparse
@@ -20,8 +20,11 @@ def read_exports(data):
     optional_size = struct.unpack_from('<H', data, pe + 20)[0]
     optional = pe + 24
     magic = struct.unpack_from('<H', data, optional)[0]
+    subsystem = struct.unpack_from('<H', data, optional + 68)[0]
     directories = optional + (96 if magic == 0x10B else 112)
     export_rva = struct.unpack_from('<I', data, directories)[0]
+    if export_rva == 0:
+        return machine, subsystem, None, 0, [], {}
     table = optional + optional_size
     spans = [struct.unpack_from('<IIII', data, table + 40 * i + 8) for i in range(sections)]
 
@@ -45,23 +48,26 @@ def read_exports(data):
         name = cstring(struct.unpack_from('<I', data, offset(names_rva) + 4 * i)[0])
         index = struct.unpack_from('<H', data, offset(ordinals_rva) + 2 * i)[0]
         named[base + index] = name
-    return machine, cstring(name_rva), base, addresses, named
+    return machine, subsystem, cstring(name_rva), base, addresses, named
 
 
 def main():
     parser = argparse.ArgumentParser()
     parser.add_argument('file')
     parser.add_argument('--machine')
+    parser.add_argument('--subsystem', type=int)
     parser.add_argument('--dll-name')
     parser.add_argument('--base', type=int)
     parser.add_argument('--slots', type=int)
     parser.add_argument('--export', action='append', default=[])
     args = parser.parse_args()
-    machine, dll_name, base, addresses, named = read_exports(open(args.file, 'rb').read())
+    machine, subsystem, dll_name, base, addresses, named = read_exports(open(args.file, 'rb').read())
     wanted = {int(o): n for o, n in (e.split('=', 1) for e in args.export)}
     errors = []
     if args.machine and machine != MACHINES[args.machine]:
         errors.append('machine %#x, expected %s' % (machine, args.machine))
+    if args.subsystem is not None and subsystem != args.subsystem:
+        errors.append('subsystem %d, expected %d' % (subsystem, args.subsystem))
     if args.dll_name and dll_name != args.dll_name:
         errors.append('export-table name %r, expected %r' % (dll_name, args.dll_name))
     if args.base is not None and base != args.base:
@@ -77,7 +83,8 @@ def main():
                 errors.append('ordinal %d is named %r, expected %r' % (ordinal, named.get(ordinal), wanted[ordinal]))
         elif address != 0 or ordinal in named:
             errors.append('ordinal %d should be empty' % ordinal)
-    print('machine %#x, name %s, base %d, %d slots, names %s' % (machine, dll_name, base, len(addresses), named))
+    print('machine %#x, subsystem %d, export name %s, base %d, %d slots, names %s'
+          % (machine, subsystem, dll_name, base, len(addresses), named))
     for e in errors:
         print('MISMATCH:', e, file=sys.stderr)
     return 1 if errors else 0

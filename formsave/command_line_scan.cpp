@@ -1,0 +1,57 @@
+#include "formsave/command_line_scan.h"
+
+#include <cstring>
+
+namespace formsave {
+namespace {
+
+// The lead-byte ranges of the tool's double-byte rule (wider than code page 932's own).
+bool IsLeadByte(unsigned char c) { return (c >= 0x80 && c <= 0x9F) || (c >= 0xE0 && c <= 0xFE); }
+
+bool IsBlank(char c) { return c == ' ' || c == '\t'; }
+
+}  // namespace
+
+int ScanDocumentArgument(const char* commandLine, char (&argument)[kPathSize]) {
+  std::memset(argument, 0, sizeof argument);
+  if (commandLine == nullptr || commandLine[0] == '\0') return 0;
+  const std::size_t length = std::strlen(commandLine);
+  if (length >= kCommandLineAreaSize) return 0;  // would not fit the work area
+
+  char work[kCommandLineAreaSize] = {};
+  std::memcpy(work, commandLine, length);
+  const std::size_t end = length;
+
+  std::size_t at = 0;
+  bool quoted = false;
+  for (;; ++at) {
+    if (at >= end) return 0;
+    if (IsBlank(work[at])) continue;
+    // A quote that is the last byte counts as a blank, which reaches the end.
+    if (work[at] == '"' && work[at + 1] == '\0') continue;
+    break;
+  }
+  if (work[at] == '"') {
+    quoted = true;
+    ++at;
+  }
+  const std::size_t start = at;
+
+  // The first character is never a stop byte. All of it is stepped over, also when it is a
+  // double-byte character, so its second byte is not taken for a lead byte of its own.
+  std::size_t scan = start + (IsLeadByte(static_cast<unsigned char>(work[start])) ? 2 : 1);
+  while (scan < end) {
+    const char c = work[scan];
+    if (quoted ? c == '"' : IsBlank(c)) break;
+    scan += IsLeadByte(static_cast<unsigned char>(c)) ? 2 : 1;
+  }
+  if (scan > end) scan = end;  // a lead byte at the very end
+  work[scan] = '\0';
+
+  const std::size_t argumentLength = scan - start;
+  if (argumentLength == 0 || argumentLength > kMaxPathLength) return 0;
+  std::memcpy(argument, work + start, argumentLength);
+  return static_cast<int>(argumentLength);
+}
+
+}  // namespace formsave
