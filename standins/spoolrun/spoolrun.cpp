@@ -1,5 +1,8 @@
 // Stand-in print spooler: spoolrun JOBFILE loads printhook.dll from its own folder and makes
 // the job file's calls in order, one line per call with its result.
+//   spoolrun [--hold] JOBFILE
+// --hold: after the last call print "holding" and keep the DLL loaded until standard input
+// ends, so that another process can look at the named objects while a job is open.
 #include <windows.h>
 
 #include <cstdio>
@@ -45,12 +48,14 @@ double Seconds(const LARGE_INTEGER& from, const LARGE_INTEGER& to) {
 }  // namespace
 
 int wmain(int argc, wchar_t** argv) {
-  if (argc != 2) {
-    std::printf("usage: spoolrun JOBFILE\n");
+  const bool hold = argc == 3 && std::wstring(argv[1]) == L"--hold";
+  if (argc != 2 && !hold) {
+    std::printf("usage: spoolrun [--hold] JOBFILE\n");
     return 2;
   }
+  const wchar_t* jobPath = argv[argc - 1];
   std::vector<std::uint8_t> bytes;
-  if (!ReadWholeFile(argv[1], bytes)) {
+  if (!ReadWholeFile(jobPath, bytes)) {
     std::printf("spoolrun: cannot read the job file\n");
     return 2;
   }
@@ -123,6 +128,13 @@ int wmain(int argc, wchar_t** argv) {
   }
   QueryPerformanceCounter(&ended);
   std::printf("calls: %zu in %.3f s\n", records.size(), Seconds(started, ended));
+  if (hold) {
+    std::printf("holding\n");
+    std::fflush(stdout);
+    char line[64];
+    while (std::fgets(line, sizeof line, stdin)) {
+    }
+  }
   FreeLibrary(dll);
   return 0;
 }

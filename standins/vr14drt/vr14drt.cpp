@@ -105,7 +105,9 @@ VR14DRT_API int tiffCreateFile(SpoolHeader* header, const wchar_t* path) {
   g_files[slot] = new vr14drt::TiffFile(file);
   header->WriterHandle = slot + 1;
   header->WriterState = kWriterStateOpen;
-  log.Line("tiffCreateFile %s -> 1", Narrow(path).c_str());
+  wchar_t requested[521] = {};
+  std::memcpy(requested, header->OutputPath, sizeof header->OutputPath);
+  log.Line("tiffCreateFile %s -> 1 header-output-path=%s", Narrow(path).c_str(), Narrow(requested).c_str());
   return 1;
 }
 
