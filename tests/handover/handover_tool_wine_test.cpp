@@ -223,7 +223,6 @@ TEST_F(HandoverToolTest, SystemMenuOpensTheAboutBox) {
   PostMessageA(consent, WM_SYSCOMMAND, 0x001F, 0);  // the mask makes 16 to 31 all the About command
   HWND about = vrui::WaitForWindow("VR クライアント引継ぎツールのバージョン情報", tool.pid);
   ASSERT_NE(about, nullptr);
-  vrui::Screenshot("handover_about");
   vrui::PressButton(about, IDOK);
   EXPECT_TRUE(vrui::WaitForWindowGone(about));
   vrui::PressButton(consent, IDCANCEL);
