@@ -1,20 +1,19 @@
 // What the product's fax programs rely on at the end of a job: their window classes, the
 // messages and codes they answer, the hand-off area and the texts of the end-of-job boxes.
-// Shared with the stand-ins of those programs, so both ends use the same numbers.
+// Shared with the stand-ins of those programs, so both ends use the same numbers. The named
+// objects and string ids are in hook_constants.h.
 #pragma once
 
 #include <cstddef>
 #include <cstdint>
+
+#include "printhook/hook_constants.h"
 
 namespace printhook {
 
 // The fax manager's master window and the fax sender's window (top-level, found by class).
 constexpr char16_t kMasterWindowClass[] = u"CLS_MASTER_ofVR14";
 constexpr char16_t kSenderWindowClass[] = u"CLS_FAX32_ofVR14";
-
-// The named shared memory that carries the texts of a hand-off, and its size when we create it.
-constexpr char16_t kHandOffMappingName[] = u"MAP_PRT_ofVR14";
-constexpr std::size_t kHandOffAreaSize = 512;
 
 // Messages to the master window, all with wParam 0 and lParam 0.
 constexpr unsigned kMasterFileOutput = 0x8F05;    // a to-file document is in the area
@@ -32,9 +31,6 @@ constexpr std::uintptr_t kSenderJobAborted = 3;
 constexpr unsigned kPauseMilliseconds = 1000;
 constexpr unsigned kMasterPauses = 15;
 constexpr unsigned kSenderWindowPauses = 5;
-
-// String resource of the busy-sender box (Retry/Cancel).
-constexpr unsigned kBusySenderStringId = 352;
 
 // Caption of both end-of-job boxes, and the start-error text (%s the sender program, %d the
 // platform's error code of the failed start).

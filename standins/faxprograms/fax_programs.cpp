@@ -62,10 +62,10 @@ std::string DescribeHandOffArea() {
   HANDLE mapping = OpenFileMappingW(FILE_MAP_READ, FALSE, Wide(printhook::kHandOffMappingName));
   if (!mapping) return "area=none";
   const unsigned char* view = static_cast<const unsigned char*>(
-      MapViewOfFile(mapping, FILE_MAP_READ, 0, 0, printhook::kHandOffAreaSize));
+      MapViewOfFile(mapping, FILE_MAP_READ, 0, 0, printhook::kHandOffSize));
   std::string result = "area=none";
   if (view) {
-    const std::size_t size = printhook::kHandOffAreaSize;
+    const std::size_t size = printhook::kHandOffSize;
     std::size_t first = 0;
     while (first < size && view[first]) ++first;
     std::size_t second = first + 1;
@@ -109,10 +109,13 @@ void StartSenderAgain() {
   BOOL started = CreateProcessA(nullptr, &commandLine[0], nullptr, nullptr, FALSE, 0, nullptr,
                                 nullptr, &startup, &process);
   AppendLog(std::string("MASTER started-sender ok=") + (started ? "1" : "0"));
-  if (started) {
-    CloseHandle(process.hThread);
-    CloseHandle(process.hProcess);
+  if (!started) return;
+  // A master reports the sender running only once it is: wait for its window here.
+  for (int i = 0; i < 500 && !FindWindowW(Wide(printhook::kSenderWindowClass), nullptr); ++i) {
+    if (WaitForSingleObject(process.hProcess, 20) != WAIT_TIMEOUT) break;
   }
+  CloseHandle(process.hThread);
+  CloseHandle(process.hProcess);
 }
 
 bool Reached(int count, int threshold) { return threshold > 0 && count >= threshold; }

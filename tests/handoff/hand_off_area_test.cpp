@@ -27,7 +27,7 @@ std::string Bytes(const std::vector<unsigned char>& area, std::size_t count) {
 
 TEST(HandOffArea, PathZeroNameZeroAndTheRestLeftAlone) {
   bool written = false;
-  auto area = Compose("C:\\TX\\a.$$$", "Report", kHandOffAreaSize, &written);
+  auto area = Compose("C:\\TX\\a.$$$", "Report", kHandOffSize, &written);
   ASSERT_TRUE(written);
   EXPECT_EQ(Bytes(area, 19), std::string("C:\\TX\\a.$$$\0Report\0", 19));
   EXPECT_EQ(area[19], kUntouched);
@@ -35,7 +35,7 @@ TEST(HandOffArea, PathZeroNameZeroAndTheRestLeftAlone) {
 
 TEST(HandOffArea, DocumentWithoutNameGivesPathAndTwoZeros) {
   bool written = false;
-  auto area = Compose("C:\\TX\\VELORIX.$$$", "", kHandOffAreaSize, &written);
+  auto area = Compose("C:\\TX\\VELORIX.$$$", "", kHandOffSize, &written);
   ASSERT_TRUE(written);
   EXPECT_EQ(Bytes(area, 19), std::string("C:\\TX\\VELORIX.$$$\0\0", 19));
 }
@@ -50,16 +50,16 @@ class HandOffAreaPathBound : public testing::TestWithParam<PathCase> {};
 TEST_P(HandOffAreaPathBound, PathIsNeverCutAndNothingPastTheArea) {
   const std::string path(GetParam().pathLength, 'p');
   bool written = true;
-  auto area = Compose(path, "name", kHandOffAreaSize, &written);
+  auto area = Compose(path, "name", kHandOffSize, &written);
   EXPECT_EQ(written, GetParam().fits);
   if (written) {
-    const std::string name = std::string("name").substr(0, kHandOffAreaSize - path.size() - 2);
-    EXPECT_EQ(Bytes(area, kHandOffAreaSize),
+    const std::string name = std::string("name").substr(0, kHandOffSize - path.size() - 2);
+    EXPECT_EQ(Bytes(area, kHandOffSize),
               path + std::string(1, '\0') + name + std::string(1, '\0'));
   } else {
     EXPECT_EQ(area[0], kUntouched) << "nothing is written for a path that does not fit";
   }
-  for (std::size_t i = kHandOffAreaSize; i < area.size(); ++i) EXPECT_EQ(area[i], kUntouched);
+  for (std::size_t i = kHandOffSize; i < area.size(); ++i) EXPECT_EQ(area[i], kUntouched);
 }
 
 INSTANTIATE_TEST_SUITE_P(Sizes, HandOffAreaPathBound,
@@ -71,20 +71,20 @@ TEST(HandOffArea, LongNameIsCutToFillTheAreaExactly) {
   const std::string path(100, 'p');
   const std::string name(1000, 'n');
   bool written = false;
-  auto area = Compose(path, name, kHandOffAreaSize, &written);
+  auto area = Compose(path, name, kHandOffSize, &written);
   ASSERT_TRUE(written);
-  EXPECT_EQ(Bytes(area, kHandOffAreaSize),
+  EXPECT_EQ(Bytes(area, kHandOffSize),
             path + std::string(1, '\0') + std::string(410, 'n') + std::string(1, '\0'));
-  EXPECT_EQ(area[kHandOffAreaSize], kUntouched);
+  EXPECT_EQ(area[kHandOffSize], kUntouched);
 }
 
 TEST(HandOffArea, CutNameKeepsDoubleByteCharactersWhole) {
   // "資料" in code page 932 is 8E 91 97 BF; a room of 3 bytes holds only the first character.
   const std::string path(512 - 5, 'p');
   bool written = false;
-  auto area = Compose(path, "\x8E\x91\x97\xBF", kHandOffAreaSize, &written);
+  auto area = Compose(path, "\x8E\x91\x97\xBF", kHandOffSize, &written);
   ASSERT_TRUE(written);
-  EXPECT_EQ(Bytes(area, kHandOffAreaSize).substr(path.size()),
+  EXPECT_EQ(Bytes(area, kHandOffSize).substr(path.size()),
             std::string("\0\x8E\x91\0", 4) + std::string(1, static_cast<char>(kUntouched)));
 }
 
