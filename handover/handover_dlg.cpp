@@ -5,6 +5,7 @@
 #include <string>
 
 #include "dialogframe/frame_resource.h"
+#include "handover/destination_paths.h"
 #include "handover/folder_copy.h"
 #include "handover/handover_resource.h"
 #include "handover/handover_texts.h"
@@ -13,16 +14,6 @@
 namespace handover {
 
 namespace {
-
-// "a\b" into a buffer of 264 bytes; false when the result would pass kMaxPath (the older tool
-// wrote such paths past its buffers; they are refused with the step's own message instead).
-bool JoinPath(char (&out)[264], const char* first, const char* second) {
-  std::memset(out, 0, sizeof out);
-  const std::string joined = std::string(first) + "\\" + second;
-  if (joined.size() > kMaxPath) return false;
-  std::memcpy(out, joined.data(), joined.size());
-  return true;
-}
 
 bool FolderExistsOrMade(FileSystem& fs, const char* path) {
   return IsFolder(fs, path) || CreateDirectoryA(path, nullptr);
@@ -42,7 +33,7 @@ const char* CHandoverDlg::CheckOlderInstallation() {
   if (olderFolder_[0] == '\0') return kNoOlderInstallation;
   TrimTrailingBackslash(olderFolder_);
   if (!IsFolder(fs_, olderFolder_)) return kNoOlderInstallation;
-  char transmit[264];
+  char transmit[kBuiltPathSize];
   if (!JoinPath(transmit, olderFolder_, kTransmitFolder)) return kNoOlderInstallation;
   std::memcpy(olderTransmitFolder_, transmit, sizeof olderTransmitFolder_);
   if (!IsFolder(fs_, olderTransmitFolder_)) return kNoOlderInstallation;
@@ -58,8 +49,8 @@ const char* CHandoverDlg::CheckServerShare() {
   if (GetPrivateProfileIntA(kServerSection, kUseServerKey, 0, settingsFile_) == 0) return kNoSharedFolder;
   GetPrivateProfileStringA(kServerSection, kServerNameKey, "", serverName_, kMaxPath, settingsFile_);
   if (serverName_[0] == '\0') return kNoSharedFolder;
-  char share[264], probe[264];
-  if (!JoinPath(share, serverName_, kShareName) || !JoinPath(probe, share, kServerProbe)) return kNoSharedFolder;
+  char probe[kBuiltPathSize];
+  if (!ComposeProbePath(serverName_, probe)) return kNoSharedFolder;
   return PathExists(fs_, probe) ? nullptr : kNoSharedFolder;
 }
 
@@ -77,12 +68,9 @@ bool CHandoverDlg::OnInitDialog() {
   return false;
 }
 
-// The destination is <server>\Velorix$\<computer>\TXDATA: inside the share that the start
-// checks confirmed.
 int CHandoverDlg::CopyToServer() {
-  char share[264], base[264], dest[264];
-  if (!JoinPath(share, serverName_, kShareName) || !JoinPath(base, share, computerName_) ||
-      !FolderExistsOrMade(fs_, base) || !JoinPath(dest, base, kTransmitFolder) ||
+  char base[kBuiltPathSize], dest[kBuiltPathSize];
+  if (!ComposeDestination(serverName_, computerName_, base, dest) || !FolderExistsOrMade(fs_, base) ||
       !FolderExistsOrMade(fs_, dest)) {
     ShowError(kNoDestinationFolder);
     return 0;

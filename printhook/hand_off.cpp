@@ -4,7 +4,6 @@
 
 #include "printhook/ask_with_pauses.h"
 #include "printhook/hand_off_area.h"
-#include "printhook/hand_off_protocol.h"
 #include "printhook/hook_constants.h"
 #include "printhook/hook_state.h"
 

@@ -4,7 +4,7 @@
 #include <windows.h>
 
 #include "printhook/hand_off.h"
-#include "printhook/hand_off_protocol.h"
+#include "printhook/hook_constants.h"
 
 namespace printhook {
 

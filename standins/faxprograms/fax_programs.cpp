@@ -21,7 +21,7 @@
 #include <cstring>
 #include <string>
 
-#include "printhook/hand_off_protocol.h"
+#include "printhook/hook_constants.h"
 
 namespace {
 

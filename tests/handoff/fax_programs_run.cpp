@@ -3,7 +3,7 @@
 #include <cstdio>
 #include <fstream>
 
-#include "printhook/hand_off_protocol.h"
+#include "printhook/hook_constants.h"
 
 namespace handofftest {
 

@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "printhook/ask_with_pauses.h"
-#include "printhook/hand_off_protocol.h"
+#include "printhook/hook_constants.h"
 
 namespace printhook {
 namespace {

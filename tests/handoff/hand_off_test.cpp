@@ -8,7 +8,6 @@
 #include <string>
 #include <vector>
 
-#include "printhook/hand_off_protocol.h"
 #include "printhook/hook_constants.h"
 #include "tests/handoff/fax_programs_run.h"
 #include "tests/handoff/hook_job.h"

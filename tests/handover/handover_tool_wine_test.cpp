@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 
 #include "handover/handover_texts.h"
@@ -24,6 +25,17 @@ std::string ComputerName() {
   DWORD size = sizeof name;
   GetComputerNameA(name, &size);
   return name;
+}
+
+// An existing folder whose path is exactly `length` bytes long.
+std::string MakeFolderOfLength(const std::string& base, size_t length) {
+  std::string path = base;
+  while (path.size() < length) {
+    const size_t part = std::min<size_t>(40, length - path.size() - 1);
+    path += "\\" + std::string(part ? part : 1, 'p');
+    MakeFolder(path);
+  }
+  return path;
 }
 
 struct Settings {
@@ -87,6 +99,7 @@ class HandoverToolTest : public ::testing::Test {
 
 TEST_F(HandoverToolTest, EachFailingStartCheckShowsItsMessageAndNeverTheConsent) {
   const std::string longServer = "C:\\" + std::string(250, 's');
+  const std::string longOlder = MakeFolderOfLength(root.Path(), 256);  // exists; with \\TXDATA 263
   const struct {
     const char* name;
     bool writeIni;
@@ -102,6 +115,7 @@ TEST_F(HandoverToolTest, EachFailingStartCheckShowsItsMessageAndNeverTheConsent)
       {"no server name", true, {older, "1", ""}, kNoSharedFolder},
       {"no Server.log", true, {older, "1", root / "elsewhere"}, kNoSharedFolder},
       {"probe past 260 bytes", true, {older, "1", longServer}, kNoSharedFolder},
+      {"older transmit folder past 260 bytes", true, {longOlder, "1", server}, kNoOlderInstallation},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.name);
@@ -193,6 +207,26 @@ TEST_F(HandoverToolTest, CopyAndDestinationFailuresShowTheirMessages) {
     EXPECT_TRUE(vrui::WaitForExit(tool));
     DeleteFileA(base.c_str());
   }
+}
+
+TEST_F(HandoverToolTest, SystemMenuOpensTheAboutBox) {
+  WriteGoodSettings();
+  vrui::Program tool = vrui::Start(vrui::BuiltPath(HANDOVER_EXE), "");
+  HWND consent = WaitForDialogWithButton(tool, "はい");
+  ASSERT_NE(consent, nullptr);
+  // The entry's text is string 101 of the tool (another process's system menu cannot be read).
+  HMODULE resources = LoadLibraryExA(vrui::BuiltPath(HANDOVER_EXE).c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE);
+  char entry[128] = {};
+  LoadStringA(resources, 101, entry, sizeof entry);
+  FreeLibrary(resources);
+  EXPECT_STREQ(entry, "VR クライアント引継ぎツール のバージョン情報(&A)...");
+  PostMessageA(consent, WM_SYSCOMMAND, 0x001F, 0);  // the mask makes 16 to 31 all the About command
+  HWND about = vrui::WaitForWindow("VR クライアント引継ぎツールのバージョン情報", tool.pid);
+  ASSERT_NE(about, nullptr);
+  vrui::PressButton(about, IDOK);
+  EXPECT_TRUE(vrui::WaitForWindowGone(about));
+  vrui::PressButton(consent, IDCANCEL);
+  EXPECT_TRUE(vrui::WaitForExit(tool));
 }
 
 }  // namespace
