@@ -83,21 +83,28 @@ SpoolRun::~SpoolRun() {
   }
 }
 
-void SpoolRun::ReadSome() {
-  char chunk[4096];
-  DWORD got = 0;
-  if (ReadFile(out_, chunk, sizeof chunk, &got, nullptr) && got) output_.append(chunk, got);
-  else {
-    CloseHandle(out_);
-    out_ = nullptr;
+// Reads what is there; false once spoolrun has ended and its output is read. A program it
+// started (the fax sender) may hold the pipe open, so the end is the process's, not the pipe's.
+bool SpoolRun::ReadSome() {
+  DWORD available = 0;
+  if (out_ && PeekNamedPipe(out_, nullptr, 0, nullptr, &available, nullptr) && available) {
+    char chunk[4096];
+    DWORD got = 0;
+    if (ReadFile(out_, chunk, sizeof chunk < available ? sizeof chunk : available, &got, nullptr))
+      output_.append(chunk, got);
+    return true;
   }
+  if (!process_.hProcess || WaitForSingleObject(process_.hProcess, 20) == WAIT_OBJECT_0) {
+    if (out_ && PeekNamedPipe(out_, nullptr, 0, nullptr, &available, nullptr) && available) return true;
+    return false;
+  }
+  return true;
 }
 
 bool SpoolRun::WaitHolding() {
-  while (out_ && output_.find("holding\n") == std::string::npos &&
-         output_.find("holding\r\n") == std::string::npos)
-    ReadSome();
-  return out_ != nullptr;
+  while (output_.find("holding\n") == std::string::npos && output_.find("holding\r\n") == std::string::npos)
+    if (!ReadSome()) return false;
+  return true;
 }
 
 RunResult SpoolRun::Finish() {
@@ -105,7 +112,8 @@ RunResult SpoolRun::Finish() {
     CloseHandle(in_);
     in_ = nullptr;
   }
-  while (out_) ReadSome();
+  while (ReadSome()) {
+  }
   RunResult result;
   result.output = output_;
   result.output.erase(std::remove(result.output.begin(), result.output.end(), '\r'), result.output.end());

@@ -37,7 +37,7 @@ class SpoolRun {
   bool WaitHolding();  // reads the output up to the "holding" line
   RunResult Finish();  // ends the hold and waits for the exit
  private:
-  void ReadSome();
+  bool ReadSome();
   PROCESS_INFORMATION process_ = {};
   HANDLE out_ = nullptr, in_ = nullptr;
   std::string output_;
