@@ -228,7 +228,9 @@ int main() {
   std::string arguments = ArgumentsOfCommandLine();
   const char* fromEnvironment = std::getenv("VR_FAX_STANDIN");
   if (arguments.empty() && fromEnvironment) arguments = fromEnvironment;
-  if (arguments.empty()) arguments = "--sender";
+  // The sender the driver starts on its own: it accepts at once and ends by itself soon, so
+  // that no test waits for it.
+  if (arguments.empty()) arguments = "--sender --lifetime-ms 10000";
   ParseArguments(arguments);
   if (options.log.empty()) options.log = LogBesideProgram();
 
