@@ -1,5 +1,7 @@
 #include "dialogframe/program_name.h"
 
+#include "common/double_byte.h"
+
 namespace dialogframe {
 namespace {
 
@@ -9,7 +11,7 @@ std::string::size_type FileNameStart(const std::string& path) {
   std::string::size_type start = 0;
   for (std::string::size_type i = 0; i < path.size(); ++i) {
     const unsigned char c = static_cast<unsigned char>(path[i]);
-    if ((c >= 0x80 && c <= 0x9F) || (c >= 0xE0 && c <= 0xFE)) {
+    if (vr::IsLeadByte(c)) {
       ++i;
     } else if (c == '\\' || c == '/' || c == ':') {
       start = i + 1;

@@ -2,11 +2,13 @@
 
 #include <cstring>
 
+#include "common/double_byte.h"
+
 namespace formsave {
 namespace {
 
 // The lead-byte ranges of the tool's double-byte rule (wider than code page 932's own).
-bool IsLeadByte(unsigned char c) { return (c >= 0x80 && c <= 0x9F) || (c >= 0xE0 && c <= 0xFE); }
+using vr::IsLeadByte;
 
 bool IsBlank(char c) { return c == ' ' || c == '\t'; }
 

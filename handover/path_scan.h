@@ -4,15 +4,14 @@
 #include <cstddef>
 #include <string>
 
+#include "common/double_byte.h"
+
 namespace handover {
 
 constexpr size_t kMaxPath = 260;        // longest path, in bytes, without the terminator
 constexpr size_t kPathRecordSize = 261;  // a path record: kMaxPath plus the terminator
 
-// The walk's lead-byte range, wider on purpose than code page 932's own (0x81-0x9F, 0xE0-0xFC).
-inline bool IsLeadByte(unsigned char byte) {
-  return (byte >= 0x80 && byte <= 0x9F) || (byte >= 0xE0 && byte <= 0xFE);
-}
+using vr::IsLeadByte;
 
 // Removes one final single-byte backslash in place.
 void TrimTrailingBackslash(char* path);

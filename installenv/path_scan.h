@@ -6,13 +6,11 @@
 #include <cstddef>
 #include <cstdint>
 
+#include "common/double_byte.h"
+
 namespace installenv {
 
-// A byte that opens a double-byte character: 0x80-0x9F or 0xE0-0xFE. These ranges are wider
-// than code page 932's lead bytes, as the product's other programs scan them.
-constexpr bool IsLeadByte(unsigned char byte) {
-  return (byte >= 0x80 && byte <= 0x9F) || (byte >= 0xE0 && byte <= 0xFE);
-}
+using vr::IsLeadByte;
 
 // Walks the string from its first byte, stepping over double-byte characters; a backslash met
 // as a single-byte character that is the last byte is overwritten with a terminator.

@@ -2,18 +2,14 @@
 
 #include <cstring>
 
-namespace printhook {
+#include "common/double_byte.h"
 
-namespace {
-bool LeadsDoubleByte(unsigned char byte) {
-  return (byte >= 0x80 && byte <= 0x9F) || (byte >= 0xE0 && byte <= 0xFE);
-}
-}  // namespace
+namespace printhook {
 
 std::size_t WholeCharactersWithin(std::string_view text, std::size_t limit) {
   std::size_t end = 0;
   while (end < text.size()) {
-    std::size_t next = end + (LeadsDoubleByte(static_cast<unsigned char>(text[end])) ? 2 : 1);
+    std::size_t next = end + (vr::IsLeadByte(static_cast<unsigned char>(text[end])) ? 2 : 1);
     if (next > limit || next > text.size()) break;
     end = next;
   }
