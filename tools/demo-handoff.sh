@@ -28,6 +28,9 @@ fontopt=()
 "$mkspool" --paper 9 --xdpi 200 --ydpi 200 --document '御見積書 2026.doc' -o "$out/job.spl" \
   "$out/page1.pbm" || exit 1
 
+# A sender left running by an earlier part of the demo would take the document instead.
+if pkill -i -f 'vrwfax32\.exe' 2>/dev/null; then sleep 1; fi
+
 # No fax program runs yet: the hook starts the sender itself, with an empty command line, so
 # the stand-in takes its behaviour from the environment.
 log_win=$("$VR_WINE" winepath -w "$out/fax.log" 2>/dev/null | tr -d '\r')
