@@ -15,7 +15,7 @@ const std::map<std::string, std::string> kDescriptions = {
     {"formsave.exe", "VELORIX 定型原稿保存"},
     {"supportmail.exe", "VELORIXサポートデータ送信ツール"},
     {"handover.exe", "VR クライアント引継ぎツール"},
-    {"printhook.dll", "VELORIX ﾌﾟﾘﾝﾀﾄﾞﾗｲﾊﾞ"},
+    {"printhook.dll", "VELORIX ﾌﾟﾘﾝﾀﾄﾞﾗｲﾊﾞ ｽﾌﾟｰﾗ ﾌｯｸ"},
 };
 
 std::string DeliverablesFolder() {
