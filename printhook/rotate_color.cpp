@@ -13,11 +13,13 @@
 namespace printhook {
 namespace {
 
-constexpr std::uint32_t kTileRows = 16;     // source rows per tile
-constexpr std::uint32_t kTileColumns = 16;  // source pixels per tile
-constexpr std::uint32_t kOuterRows = 128;    // multiples of 4 (whole groups)
-constexpr std::uint32_t kOuterColumns = 128;
-constexpr std::size_t kPrefetchAhead = 192;  // bytes: the same rows four tiles further right
+constexpr std::uint32_t kTileRows = 16;     // source rows per tile of the plain form
+constexpr std::uint32_t kTileColumns = 16;  // source pixels per tile of the plain form
+// The fast form turns bands of source rows, the band's full width one column of 4 pixels at a
+// time: a band's rows and the destination rows of a few columns stay in the cache.
+constexpr std::uint32_t kBandRows = 64;  // a multiple of 4 (whole groups)
+constexpr std::size_t kSourceAhead = 192;  // bytes: the same rows eight columns further right
+constexpr std::uint32_t kDestinationAhead = 8;  // pixels: the destination rows two columns on
 
 struct ColorTurn {
   std::uint8_t* destination;
@@ -40,44 +42,61 @@ struct ColorTurn {
   }
 
 #if VR_ROTATE_COLOR_SSSE3
-  // 4 source rows by 4 pixels: widened to 4-byte pixels, transposed as 32-bit lanes (the
-  // lower row first, as it lies further left), narrowed to 12 bytes per destination row. A
-  // 16-byte store also covers the next 4 bytes to the right, which belong to source rows with
-  // lower numbers: those are written later, as groups run from the last row up. The group of
-  // row 0 ends its destination rows and stores exactly 12 bytes.
-  __attribute__((target("ssse3"))) void Group(std::uint32_t i, std::uint32_t j) const {
+  // Pixels j..j+3 of rows [top, bottom) (multiples of 4), in groups of 4 rows by 4 pixels from
+  // the last row up. A group is widened to 4-byte pixels, transposed as 32-bit lanes (the lower
+  // row first, as it lies further left) and narrowed to 12 bytes per destination row. Its
+  // 16-byte store also covers the next 4 bytes to the right, which belong to rows with lower
+  // numbers and are written later. The group of row 0 ends its destination rows and stores
+  // exactly 12 bytes.
+  __attribute__((target("ssse3"))) void Column(std::uint32_t top, std::uint32_t bottom,
+                                               std::uint32_t j) const {
     const __m128i widen = _mm_setr_epi8(0, 1, 2, -1, 3, 4, 5, -1, 6, 7, 8, -1, 9, 10, 11, -1);
     const __m128i narrow = _mm_setr_epi8(0, 1, 2, 4, 5, 6, 8, 9, 10, 12, 13, 14, -1, -1, -1, -1);
-    const std::uint8_t* in = source + i * sourceStride + 3 * std::size_t{j};
-    for (int q = 0; q < 4; ++q)
-      _mm_prefetch(reinterpret_cast<const char*>(in + q * sourceStride + kPrefetchAhead), _MM_HINT_T0);
-    const __m128i a = _mm_shuffle_epi8(
-        _mm_loadu_si128(reinterpret_cast<const __m128i*>(in + 3 * sourceStride)), widen);
-    const __m128i b = _mm_shuffle_epi8(
-        _mm_loadu_si128(reinterpret_cast<const __m128i*>(in + 2 * sourceStride)), widen);
-    const __m128i c = _mm_shuffle_epi8(
-        _mm_loadu_si128(reinterpret_cast<const __m128i*>(in + sourceStride)), widen);
-    const __m128i d = _mm_shuffle_epi8(_mm_loadu_si128(reinterpret_cast<const __m128i*>(in)), widen);
-    const __m128i ab0 = _mm_unpacklo_epi32(a, b), cd0 = _mm_unpacklo_epi32(c, d);
-    const __m128i ab1 = _mm_unpackhi_epi32(a, b), cd1 = _mm_unpackhi_epi32(c, d);
-    const __m128i turned[4] = {_mm_unpacklo_epi64(ab0, cd0), _mm_unpackhi_epi64(ab0, cd0),
-                               _mm_unpacklo_epi64(ab1, cd1), _mm_unpackhi_epi64(ab1, cd1)};
-    std::uint8_t* out = destination + j * destinationStride + 3 * std::size_t{height - 4 - i};
-    for (int p = 0; p < 4; ++p) {
-      const __m128i row = _mm_shuffle_epi8(turned[p], narrow);
-      if (i != 0) {
-        _mm_storeu_si128(reinterpret_cast<__m128i*>(out), row);
+    // Locals, not members: the stores could otherwise alias them and force reloads.
+    const std::size_t in = sourceStride, out = destinationStride;
+    const std::uint8_t* from = source + std::size_t{bottom - 4} * in + 3 * std::size_t{j};
+    std::uint8_t* to = destination + j * out + 3 * std::size_t{height - bottom};
+    for (std::uint32_t i = bottom; i > top; i -= 4) {
+      for (std::size_t q = 0; q < 4; ++q)
+        _mm_prefetch(reinterpret_cast<const char*>(from + q * in + kSourceAhead), _MM_HINT_T0);
+      const __m128i a = _mm_shuffle_epi8(
+          _mm_loadu_si128(reinterpret_cast<const __m128i*>(from + 3 * in)), widen);
+      const __m128i b = _mm_shuffle_epi8(
+          _mm_loadu_si128(reinterpret_cast<const __m128i*>(from + 2 * in)), widen);
+      const __m128i c = _mm_shuffle_epi8(
+          _mm_loadu_si128(reinterpret_cast<const __m128i*>(from + in)), widen);
+      const __m128i d =
+          _mm_shuffle_epi8(_mm_loadu_si128(reinterpret_cast<const __m128i*>(from)), widen);
+      const __m128i ab0 = _mm_unpacklo_epi32(a, b), cd0 = _mm_unpacklo_epi32(c, d);
+      const __m128i ab1 = _mm_unpackhi_epi32(a, b), cd1 = _mm_unpackhi_epi32(c, d);
+      const __m128i row0 = _mm_shuffle_epi8(_mm_unpacklo_epi64(ab0, cd0), narrow);
+      const __m128i row1 = _mm_shuffle_epi8(_mm_unpackhi_epi64(ab0, cd0), narrow);
+      const __m128i row2 = _mm_shuffle_epi8(_mm_unpacklo_epi64(ab1, cd1), narrow);
+      const __m128i row3 = _mm_shuffle_epi8(_mm_unpackhi_epi64(ab1, cd1), narrow);
+      if (i != 4) {
+        _mm_storeu_si128(reinterpret_cast<__m128i*>(to), row0);
+        _mm_storeu_si128(reinterpret_cast<__m128i*>(to + out), row1);
+        _mm_storeu_si128(reinterpret_cast<__m128i*>(to + 2 * out), row2);
+        _mm_storeu_si128(reinterpret_cast<__m128i*>(to + 3 * out), row3);
       } else {
-        _mm_storel_epi64(reinterpret_cast<__m128i*>(out), row);
-        const auto tail = static_cast<std::uint32_t>(_mm_cvtsi128_si32(_mm_srli_si128(row, 8)));
-        std::memcpy(out + 8, &tail, 4);
+        StoreTwelve(to, row0);
+        StoreTwelve(to + out, row1);
+        StoreTwelve(to + 2 * out, row2);
+        StoreTwelve(to + 3 * out, row3);
       }
-      out += destinationStride;
+      from -= 4 * in;
+      to += 12;
     }
   }
 
-  // Rows [0, end): whole groups of 4 x 4 where a 16-byte load stays inside its source row, from
-  // the last row up; the edges three bytes at a time.
+  __attribute__((target("ssse3"))) static void StoreTwelve(std::uint8_t* to, __m128i row) {
+    _mm_storel_epi64(reinterpret_cast<__m128i*>(to), row);
+    const auto tail = static_cast<std::uint32_t>(_mm_cvtsi128_si32(_mm_srli_si128(row, 8)));
+    std::memcpy(to + 8, &tail, 4);
+  }
+
+  // Rows [0, end): whole groups of 4 x 4 where a 16-byte load stays inside its source row,
+  // band by band from the last row up; the edges three bytes at a time.
   __attribute__((target("ssse3"))) void Fast(std::uint32_t width, std::uint32_t end) const {
     const std::uint32_t groupRows = end / 4 * 4;
     std::uint32_t groupColumns = 0;
@@ -86,21 +105,22 @@ struct ColorTurn {
       groupColumns = static_cast<std::uint32_t>(
           4 * std::min<std::size_t>(width / 4, lastStart / 4 + 1));
     }
-    // Outer tiles keep the pages of both images within the address cache, inner ones keep the
-    // rows within the data cache.
-    for (std::uint32_t outerBottom = groupRows; outerBottom > 0;) {
-      const std::uint32_t outerTop = outerBottom > kOuterRows ? outerBottom - kOuterRows : 0;
-      for (std::uint32_t oj = 0; oj < groupColumns; oj += kOuterColumns) {
-        const std::uint32_t outerRight = std::min(groupColumns, oj + kOuterColumns);
-        for (std::uint32_t bottom = outerBottom; bottom > outerTop;) {
-          const std::uint32_t top = bottom - outerTop > kTileRows ? bottom - kTileRows : outerTop;
-          for (std::uint32_t tj = oj; tj < outerRight; tj += kTileColumns)
-            for (std::uint32_t j = tj; j < std::min(outerRight, tj + kTileColumns); j += 4)
-              for (std::uint32_t i = bottom; i > top;) Group(i -= 4, j);
-          bottom = top;
-        }
+    for (std::uint32_t bottom = groupRows; bottom > 0;) {
+      const std::uint32_t top = bottom > kBandRows ? bottom - kBandRows : 0;
+      // The bytes of this band in the destination rows of a column further on. (Kept in the
+      // loop: GCC drops calls to a function that only prefetches.)
+      const std::size_t first = 3 * std::size_t{height - bottom};
+      const std::size_t last = 3 * std::size_t{height - top} - 1;
+      for (std::uint32_t j = 0; j < groupColumns; j += 4) {
+        if (j + kDestinationAhead < groupColumns)
+          for (std::size_t p = 0; p < 4; ++p) {
+            const std::uint8_t* row = destination + (j + kDestinationAhead + p) * destinationStride;
+            for (std::size_t at = first; at < last + 64; at += 64)
+              _mm_prefetch(reinterpret_cast<const char*>(row + std::min(at, last)), _MM_HINT_T0);
+          }
+        Column(top, bottom, j);
       }
-      outerBottom = outerTop;
+      bottom = top;
     }
     Plain(0, groupRows, groupColumns, width);
     Plain(groupRows, end, 0, width);

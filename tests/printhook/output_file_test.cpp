@@ -99,7 +99,9 @@ TEST(OutputFile, TakenNamesGetSuffixes) {
         std::smatch parts;
         ASSERT_TRUE(std::regex_match(f, parts, std::regex(R"(x(\(\d{15}\))(~.)?\.\$\$\$)"))) << f;
         inWindow = parts[1].str() >= StampAt(from) && parts[1].str() < StampAt(to);
-        if (inWindow) EXPECT_EQ(parts[2].str(), takenSuffixes ? "~1" : "~0") << f;
+        if (inWindow) {
+          EXPECT_EQ(parts[2].str(), takenSuffixes ? "~1" : "~0") << f;
+        }
       }
     }
     EXPECT_TRUE(inWindow) << "the job never started inside a prepared window";

@@ -11,11 +11,13 @@ struct Size {
   std::uint32_t height;
 };
 
-// Narrow and wide, heights on and off multiples of 8, 32 and of the 16-block groups.
+// Narrow and wide, heights on and off multiples of 8, 32 and of the 16-block groups, and a
+// whole landscape A4 page at 200 dpi.
 const Size kSizes[] = {
     {1, 1},      {7, 3},     {8, 8},     {15, 9},    {16, 16},   {31, 17},   {32, 64},
     {33, 127},   {100, 128}, {127, 129}, {128, 130}, {129, 135}, {200, 255}, {255, 256},
     {256, 257},  {500, 300}, {513, 391}, {640, 480}, {1000, 13}, {13, 1000}, {1700, 129},
+    {2339, 1654},
 };
 
 TEST(RotateMono, MatchesPerPixelTurn) {
