@@ -31,7 +31,7 @@ const char* CHandoverDlg::CheckOlderInstallation() {
   if (!FindSettingsFile(fs_, kSettingsFileName, settingsFile_)) return kNoOlderInstallation;
   GetPrivateProfileStringA(kPathSection, kOlderFolderKey, "", olderFolder_, kMaxPath, kSettingsFileName);
   if (olderFolder_[0] == '\0') return kNoOlderInstallation;
-  TrimTrailingBackslash(olderFolder_);
+  RemoveTrailingBackslash(olderFolder_);
   if (!IsFolder(fs_, olderFolder_)) return kNoOlderInstallation;
   char transmit[kBuiltPathSize];
   if (!JoinPath(transmit, olderFolder_, kTransmitFolder)) return kNoOlderInstallation;

@@ -4,19 +4,6 @@
 
 namespace handover {
 
-void TrimTrailingBackslash(char* path) {
-  for (size_t i = 0; path[i] != '\0'; ++i) {
-    const unsigned char byte = static_cast<unsigned char>(path[i]);
-    if (IsLeadByte(byte)) {
-      if (path[i + 1] == '\0') return;
-      ++i;
-    } else if (byte == '\\' && path[i + 1] == '\0') {
-      path[i] = '\0';
-      return;
-    }
-  }
-}
-
 namespace {
 
 // Only the byte before the final backslash decides, as the older tool did.

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "common/double_byte.h"
+#include "installenv/path_scan.h"
 
 namespace handover {
 
@@ -12,9 +13,9 @@ constexpr size_t kMaxPath = 260;        // longest path, in bytes, without the t
 constexpr size_t kPathRecordSize = 261;  // a path record: kMaxPath plus the terminator
 
 using vr::IsLeadByte;
+// Removes one final single-byte backslash in place: the installation's own walk.
+using installenv::RemoveTrailingBackslash;
 
-// Removes one final single-byte backslash in place.
-void TrimTrailingBackslash(char* path);
 // Appends a backslash unless the path already ends in a single-byte one.
 void AddTrailingBackslash(std::string& path);
 // Same on a buffer of `capacity` bytes; false (path unchanged) when there is no room.

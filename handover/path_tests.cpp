@@ -42,7 +42,7 @@ bool IsNewerFile(FileSystem& fs, const char* first, const char* second) {
 }
 
 bool TrimAndTestFolder(FileSystem& fs, char* path) {
-  TrimTrailingBackslash(path);
+  RemoveTrailingBackslash(path);
   return IsFolder(fs, path);
 }
 

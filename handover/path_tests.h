@@ -12,7 +12,7 @@ bool IsFolder(FileSystem& fs, const char* path);
 bool IsPlainFile(FileSystem& fs, const char* path);
 // Both are plain files and first was last written strictly later than second.
 bool IsNewerFile(FileSystem& fs, const char* first, const char* second);
-// TrimTrailingBackslash in place, then IsFolder.
+// RemoveTrailingBackslash in place, then IsFolder.
 bool TrimAndTestFolder(FileSystem& fs, char* path);
 // output (kPathRecordSize bytes) = Windows folder, a backslash where needed, name; true when
 // that path exists. A path that would exceed kMaxPath is refused (false, output empty).

@@ -32,7 +32,7 @@ TEST(PathScan, TrailingBackslashStepsOverDoubleByteCharacters) {
   for (const ScanCase& c : cases) {
     char buffer[kPathRecordSize] = {};
     std::strcpy(buffer, c.path);
-    TrimTrailingBackslash(buffer);
+    RemoveTrailingBackslash(buffer);
     EXPECT_STREQ(buffer, c.trimmed) << c.path;
     std::string added = c.path;
     AddTrailingBackslash(added);
