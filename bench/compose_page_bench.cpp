@@ -3,10 +3,10 @@
 
 #include <cstring>
 #include <map>
-#include <random>
 #include <vector>
 
 #include "printhook/compose_page.h"
+#include "tests/printhook_compose/page_images.h"
 
 namespace {
 
@@ -44,25 +44,11 @@ class ReusingMemory : public PageMemory {
   std::map<std::uint8_t*, std::size_t> sizes_;
 };
 
-std::vector<std::uint8_t> Noise(std::size_t bytes) {
-  std::mt19937 random(42);
-  std::vector<std::uint8_t> v(bytes);
-  for (auto& b : v) b = static_cast<std::uint8_t>(random());
-  return v;
-}
+std::vector<std::uint8_t> Noise(std::size_t bytes) { return pagetest::RandomBytes(bytes, 42); }
 
 SpoolHeader Header(std::int32_t width, std::int32_t height, bool landscape, bool colour,
                    std::int16_t dpi) {
-  SpoolHeader h;
-  std::memset(&h, 0, sizeof h);
-  h.Width = width;
-  h.Height = height;
-  h.DevMode.dmPaperSize = 9;
-  h.DevMode.dmOrientation = landscape ? kOrientLandscape : 1;
-  h.DevMode.dmColor = colour ? kColorColor : 1;
-  h.DevMode.dmPrintQuality = dpi;
-  h.DevMode.dmYResolution = dpi;
-  return h;
+  return pagetest::MakeHeader(width, height, 9, landscape, colour, dpi, dpi);
 }
 
 void Memcpy(benchmark::State& state) {

@@ -4,6 +4,7 @@
 #include <cstring>
 
 #include "printhook/rotate.h"
+#include "printhook/spool_header.h"
 
 #if defined(__x86_64__) || defined(__i386__)
 #define VR_ROTATE_COLOR_SSSE3 1
@@ -128,14 +129,12 @@ struct ColorTurn {
 #endif
 };
 
-bool HasSsse3() {
 #if VR_ROTATE_COLOR_SSSE3
+bool HasSsse3() {
   static const bool has = __builtin_cpu_supports("ssse3");
   return has;
-#else
-  return false;
-#endif
 }
+#endif
 
 // Rows [0, end) of the source, all of them complete.
 void RotateRows(const ColorTurn& turn, std::uint32_t width, std::uint32_t end) {
@@ -148,21 +147,19 @@ void RotateRows(const ColorTurn& turn, std::uint32_t width, std::uint32_t end) {
   turn.Plain(0, end, 0, width);
 }
 
-std::size_t ColorDestinationStride(std::uint32_t height) {
-  return 4 * ((3 * std::size_t{height} + 3) / 4);
-}
-
 }  // namespace
 
 void RotateColor(std::uint8_t* destination, const std::uint8_t* source, std::uint32_t width,
                  std::uint32_t height, std::uint32_t sourceStride) {
-  const ColorTurn turn{destination, ColorDestinationStride(height), source, sourceStride, height};
+  const ColorTurn turn{destination, static_cast<std::size_t>(ColorStride(height)), source,
+                       sourceStride, height};
   RotateRows(turn, width, height);
 }
 
 void RotateColorBounded(std::uint8_t* destination, const std::uint8_t* source, std::uint32_t width,
                         std::uint32_t height, std::uint32_t sourceStride, std::size_t sourceBytes) {
-  const ColorTurn turn{destination, ColorDestinationStride(height), source, sourceStride, height};
+  const ColorTurn turn{destination, static_cast<std::size_t>(ColorStride(height)), source,
+                       sourceStride, height};
   const std::size_t wholeRows = sourceStride ? sourceBytes / sourceStride : height;
   const auto complete = static_cast<std::uint32_t>(std::min<std::size_t>(height, wholeRows));
   RotateRows(turn, width, complete);

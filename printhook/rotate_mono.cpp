@@ -3,6 +3,7 @@
 #include <cstring>
 
 #include "printhook/rotate.h"
+#include "printhook/spool_header.h"
 
 #if defined(__SSE2__)
 #include <emmintrin.h>
@@ -10,8 +11,6 @@
 
 namespace printhook {
 namespace {
-
-std::uint32_t MonoDestinationStride(std::uint32_t height) { return 4 * ((height + 31) / 32); }
 
 // Transposes the 8 x 8 bits of one block: byte l of the result holds, at bit value 2^r, pixel l
 // (bit value 2^(7 - l)) of row r.
@@ -124,7 +123,7 @@ void RotateGroup(std::uint8_t* destination, std::size_t destinationStride,
 void RotateMonoBlocks(std::uint8_t* destination, const std::uint8_t* source,
                       std::uint32_t sourceStride, std::uint32_t height) {
   const std::uint32_t n = (height + 7) / 8;
-  const std::size_t d = MonoDestinationStride(height);
+  const std::size_t d = MonoStride(height);
   for (std::uint32_t i = 0; i < n; ++i) {
     const std::uint8_t* block = source + std::size_t{i} * 8 * sourceStride;
     for (std::uint32_t k = 0; k < sourceStride; ++k) {
@@ -143,7 +142,7 @@ void RotateMono(std::uint8_t* destination, const std::uint8_t* source, std::uint
     RotateMonoBlocks(destination, source, sourceStride, height);
     return;
   }
-  const std::size_t d = MonoDestinationStride(height);
+  const std::size_t d = MonoStride(height);
   // The last group of each direction is moved back to end at the edge; the blocks it shares
   // with its neighbour are written twice with the same bytes.
   for (std::uint32_t i0 = 0;; i0 += 16) {

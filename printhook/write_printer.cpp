@@ -34,7 +34,10 @@ void TakeHeader(const std::uint8_t* data, const SpoolHeader& entry) {
   header.WriterState = entry.WriterState;
 }
 
+// A page that cannot be written ends the TIFF file: it is closed and deleted. Bitmap output
+// keeps the pages written so far.
 void GiveUpTiff() {
+  if (g_hook.DibOutput) return;
   tiffCompleteFile(&g_hook.Header);
   DeleteFileW(g_hook.OutputFile);
 }
@@ -44,19 +47,13 @@ BOOL TakePage(const std::uint8_t* data, DWORD byteCount, const SpoolHeader& entr
   ++g_hook.Job->PageWrites;
   PageMemory& memory = GlobalPageMemory();
   ComposedPage page;
-  switch (ComposePage(header, data, byteCount, memory, page)) {
-    case ComposeStatus::Ok:
-      break;
-    case ComposeStatus::NoPageBuffer:
-      ReleaseComposedPage(memory, page);
-      header.Width = entry.Width;
-      header.Height = entry.Height;
-      if (!g_hook.DibOutput) GiveUpTiff();
-      return FALSE;
-    default:  // no rotation scratch, or a page the composer cannot lay out: header unchanged
-      ReleaseComposedPage(memory, page);
-      if (!g_hook.DibOutput) GiveUpTiff();
-      return FALSE;
+  if (ComposePage(header, data, byteCount, memory, page) != ComposeStatus::Ok) {
+    // The composer holds nothing after a failure. Only a refused page buffer leaves changes:
+    // Width and Height are put back, the exchanged resolutions stay.
+    header.Width = entry.Width;
+    header.Height = entry.Height;
+    GiveUpTiff();
+    return FALSE;
   }
 
   int written;
@@ -71,7 +68,7 @@ BOOL TakePage(const std::uint8_t* data, DWORD byteCount, const SpoolHeader& entr
   header.Width = entry.Width;
   header.Height = entry.Height;
   if (!written) {
-    if (!g_hook.DibOutput) GiveUpTiff();
+    GiveUpTiff();
     return FALSE;
   }
   header.DevMode.dmYResolution = entry.DevMode.dmYResolution;

@@ -1,10 +1,9 @@
 #include "tests/handoff/hook_job.h"
 
-#include <algorithm>
 #include <cstdio>
-#include <cstring>
 
 #include "tests/handoff/fax_programs_run.h"
+#include "tools/mkspool/spool_builder.h"
 
 namespace handofftest {
 
@@ -13,12 +12,6 @@ template <class F>
 void Bind(HMODULE module, const char* name, F* function) {
   *function = reinterpret_cast<F>(reinterpret_cast<void*>(GetProcAddress(module, name)));
   if (!*function) std::fprintf(stderr, "printhook.dll lacks %s\n", name);
-}
-
-template <std::size_t N>
-void Put(char16_t (&field)[N], const std::u16string& text) {
-  std::memset(field, 0, sizeof field);
-  std::memcpy(field, text.data(), std::min(text.size(), N - 1) * sizeof(char16_t));
 }
 }  // namespace
 
@@ -52,24 +45,16 @@ void HookJobs::WriteHeader(const printhook::SpoolHeader& header) {
   writePrinter_(job_, &header_, sizeof header_, &taken);
 }
 
+// A first header of an A4 page at 200 dpi.
 printhook::SpoolHeader MakeHeader(const JobSpec& spec) {
-  printhook::SpoolHeader header = {};
-  std::memcpy(header.Tag, printhook::kSpoolHeaderTag, 4);
-  header.WriterHandle = -1;
-  header.Width = 1728;
-  header.Height = 2292;
-  header.DevMode.dmSize = sizeof header.DevMode;
-  header.DevMode.dmOrientation = 1;
-  header.DevMode.dmPaperSize = 9;  // A4
-  header.DevMode.dmPrintQuality = 200;
-  header.DevMode.dmYResolution = 200;
-  header.DevMode.dmColor = 1;
-  header.ToFile = spec.toFile ? 1 : 0;
-  Put(header.DevMode.dmDeviceName, spec.device);
-  Put(header.DeviceName, spec.device);
-  Put(header.PortName, u"VRFAX:");
-  Put(header.DocumentName, spec.document);
-  return header;
+  mkspool::JobSettings job;
+  job.document = spec.document;
+  job.device = spec.device;
+  job.toFile = spec.toFile;
+  mkspool::SpoolPage page;
+  page.width = 1728;
+  page.height = 2292;
+  return mkspool::MakeHeader(job, page);
 }
 
 }  // namespace handofftest

@@ -6,6 +6,7 @@
 
 #include <string>
 
+#include "printhook/entry_points.h"
 #include "printhook/spool_header.h"
 
 namespace handofftest {
@@ -34,11 +35,11 @@ class HookJobs {
   HMODULE module_ = nullptr;
   HANDLE job_ = nullptr;
   printhook::SpoolHeader header_ = {};
-  HANDLE(WINAPI* startDoc_)(HANDLE, DWORD) = nullptr;
-  BOOL(WINAPI* writePrinter_)(HANDLE, LPVOID, DWORD, LPDWORD) = nullptr;
-  VOID(WINAPI* endDoc_)(HANDLE) = nullptr;
-  VOID(WINAPI* abort_)(HANDLE) = nullptr;
-  VOID(WINAPI* close_)(HANDLE) = nullptr;
+  DrvSplStartDocFn startDoc_ = nullptr;
+  DrvSplWritePrinterFn writePrinter_ = nullptr;
+  DrvSplJobFn endDoc_ = nullptr;
+  DrvSplJobFn abort_ = nullptr;
+  DrvSplJobFn close_ = nullptr;
 };
 
 printhook::SpoolHeader MakeHeader(const JobSpec& spec);

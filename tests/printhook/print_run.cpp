@@ -3,17 +3,17 @@
 #include <algorithm>
 #include <sstream>
 
+#include "installenv/installenv_constants.h"
 #include "tests/installenv/installation_fixture.h"
 
 namespace phtest {
 namespace {
 
-const char kProductKey[] = "Software\\HALVERON\\VELORIX 14";
-
+// The writer stand-in reads the installation from the 32-bit view, as the x86 programs do.
 void SetProductValue(const char* name, const std::string& value) {
   HKEY key = nullptr;
-  RegCreateKeyExA(HKEY_LOCAL_MACHINE, kProductKey, 0, nullptr, 0, KEY_ALL_ACCESS | KEY_WOW64_32KEY,
-                  nullptr, &key, nullptr);
+  RegCreateKeyExA(HKEY_LOCAL_MACHINE, installenv::kProductKey, 0, nullptr, 0,
+                  KEY_ALL_ACCESS | KEY_WOW64_32KEY, nullptr, &key, nullptr);
   RegSetValueExA(key, name, 0, REG_SZ, reinterpret_cast<const BYTE*>(value.c_str()),
                  static_cast<DWORD>(value.size() + 1));
   RegCloseKey(key);
@@ -36,8 +36,8 @@ PrintInstallation::PrintInstallation() {
   data = root + "\\DATA";
   CreateDirectoryA(ctrl.c_str(), nullptr);
   CreateDirectoryA(data.c_str(), nullptr);
-  SetProductValue("CTRL Folder", ctrl);
-  SetProductValue("DATA Folder", data);
+  SetProductValue(installenv::kCtrlFolderValue, ctrl);
+  SetProductValue(installenv::kDataFolderValue, data);
   SetEnv("VR14DRT_LOG", (root + "\\writer.log").c_str());
   SetEnv("VR14DRT_FAIL", nullptr);
 }
@@ -50,10 +50,10 @@ PrintInstallation::~PrintInstallation() {
 }
 
 void PrintInstallation::WriteSettings(const std::string& driverSection) {
-  vrtest::WriteFileBytes(ctrl + "\\Vrw32.ini", "[VR14.DRV]\r\n" + driverSection + "\r\n");
+  vrtest::WriteFileBytes(ctrl + "\\" + installenv::kSettingsFileName, "[VR14.DRV]\r\n" + driverSection + "\r\n");
 }
 
-void PrintInstallation::SetDataFolder(const std::string& folder) { SetProductValue("DATA Folder", folder); }
+void PrintInstallation::SetDataFolder(const std::string& folder) { SetProductValue(installenv::kDataFolderValue, folder); }
 
 SpoolRun::SpoolRun(const std::string& jobPath, bool hold) {
   SECURITY_ATTRIBUTES inherit = {sizeof inherit, nullptr, TRUE};
