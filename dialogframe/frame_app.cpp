@@ -32,10 +32,13 @@ int CFrameApp::Run(HINSTANCE instance) {
 
 void CFrameApp::OnHelp() { WinHelpA(MainWindow(), helpFile_.c_str(), HELP_FINDER, 0); }
 
+HINSTANCE ResourceInstance() {
+  return App() != nullptr && App()->Instance() != nullptr ? App()->Instance() : GetModuleHandleA(nullptr);
+}
+
 std::string LoadResourceString(UINT id) {
   char text[1024] = {};
-  const int length = LoadStringA(App() != nullptr ? App()->Instance() : GetModuleHandleA(nullptr),
-                                 id, text, sizeof text);
+  const int length = LoadStringA(ResourceInstance(), id, text, sizeof text);
   return std::string(text, length > 0 ? length : 0);
 }
 

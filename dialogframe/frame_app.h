@@ -62,6 +62,9 @@ class CFrameApp {
 // The program's one application object (null before it is constructed).
 CFrameApp* App();
 
+// Where the program's resources are: the application's instance, else the program's module.
+HINSTANCE ResourceInstance();
+
 // Application message boxes; the id form shows the string-table text of that id.
 int AppMessageBox(const char* text, UINT style = MB_OK);
 int AppMessageBox(UINT stringId, UINT style = MB_OK);

@@ -6,13 +6,6 @@
 #include "dialogframe/icon_origin.h"
 
 namespace dialogframe {
-namespace {
-
-HINSTANCE ResourceInstance() {
-  return App() != nullptr && App()->Instance() != nullptr ? App()->Instance() : GetModuleHandleA(nullptr);
-}
-
-}  // namespace
 
 CFrameDialog::CFrameDialog(UINT templateId, HWND parent, unsigned features)
     : templateId_(templateId), parent_(parent), features_(features) {

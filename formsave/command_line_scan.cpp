@@ -17,23 +17,19 @@ bool IsBlank(char c) { return c == ' ' || c == '\t'; }
 int ScanDocumentArgument(const char* commandLine, char (&argument)[kPathSize]) {
   std::memset(argument, 0, sizeof argument);
   if (commandLine == nullptr || commandLine[0] == '\0') return 0;
-  const std::size_t length = std::strlen(commandLine);
-  if (length >= kCommandLineAreaSize) return 0;  // would not fit the work area
-
-  char work[kCommandLineAreaSize] = {};
-  std::memcpy(work, commandLine, length);
-  const std::size_t end = length;
+  const std::size_t end = std::strlen(commandLine);
+  if (end >= kCommandLineAreaSize) return 0;  // longer than the tool's command-line area
 
   std::size_t at = 0;
   bool quoted = false;
   for (;; ++at) {
     if (at >= end) return 0;
-    if (IsBlank(work[at])) continue;
+    if (IsBlank(commandLine[at])) continue;
     // A quote that is the last byte counts as a blank, which reaches the end.
-    if (work[at] == '"' && work[at + 1] == '\0') continue;
+    if (commandLine[at] == '"' && commandLine[at + 1] == '\0') continue;
     break;
   }
-  if (work[at] == '"') {
+  if (commandLine[at] == '"') {
     quoted = true;
     ++at;
   }
@@ -41,18 +37,17 @@ int ScanDocumentArgument(const char* commandLine, char (&argument)[kPathSize]) {
 
   // The first character is never a stop byte. All of it is stepped over, also when it is a
   // double-byte character, so its second byte is not taken for a lead byte of its own.
-  std::size_t scan = start + (IsLeadByte(static_cast<unsigned char>(work[start])) ? 2 : 1);
+  std::size_t scan = start + (IsLeadByte(static_cast<unsigned char>(commandLine[start])) ? 2 : 1);
   while (scan < end) {
-    const char c = work[scan];
+    const char c = commandLine[scan];
     if (quoted ? c == '"' : IsBlank(c)) break;
     scan += IsLeadByte(static_cast<unsigned char>(c)) ? 2 : 1;
   }
   if (scan > end) scan = end;  // a lead byte at the very end
-  work[scan] = '\0';
 
   const std::size_t argumentLength = scan - start;
   if (argumentLength == 0 || argumentLength > kMaxPathLength) return 0;
-  std::memcpy(argument, work + start, argumentLength);
+  std::memcpy(argument, commandLine + start, argumentLength);
   return static_cast<int>(argumentLength);
 }
 

@@ -91,7 +91,6 @@ void CSupportMailDialog::OnOK() {
   const SupportMail mail = ComposeSupportMail(settingsPath, sendLog_ != 0 ? &logPath : nullptr);
   std::vector<MapiFileDesc> files(mail.attachments.size());
   for (std::size_t i = 0; i < files.size(); ++i) {
-    files[i] = MapiFileDesc{};
     files[i].nPosition = mail.attachments[i].position;
     files[i].lpszPathName = const_cast<char*>(mail.attachments[i].path.c_str());
     files[i].lpszFileName = const_cast<char*>(mail.attachments[i].fileName.c_str());
