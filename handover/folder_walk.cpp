@@ -28,7 +28,6 @@ int HandleFolderEntry(FolderWalk& walk, const char* record, const char* name) {
   AddTrailingBackslash(path);
   if (!StorePath(walk.scratch, path)) return COPY_OK;  // too long: skipped silently
   if (!InsertRecords(walk.current, walk.current->count, 1, walk.scratch)) return COPY_NO_MEMORY;
-  ++walk.currentCount;
   return CreateMirrorFolder(walk, walk.scratch);
 }
 
@@ -52,7 +51,6 @@ int HandleEntry(FolderWalk& walk, const char* record, const FolderEntry& entry) 
 
 bool NewCurrentArray(FolderWalk& walk) {
   walk.current = CreateRecordArray(static_cast<int32_t>(kPathRecordSize), 0, kPathRecordStep);
-  walk.currentCount = 0;
   return walk.current != nullptr;
 }
 
@@ -135,10 +133,10 @@ int ListFolder(FolderWalk& walk, const char* record) {
 }
 
 int CreateMirrorFolder(FolderWalk& walk, const char* record) {
-  char target[264] = {};
   const std::string path = MirrorPath(walk, record);
   if (path.empty()) return COPY_MKDIR_FAILED;  // longer than a path may be: refused
-  std::memcpy(target, path.data(), path.size());
+  char target[kPathRecordSize];
+  StorePath(target, path);
   if (TrimAndTestFolder(*walk.fs, target)) return COPY_OK;
   return walk.fs->CreateFolder(target) ? COPY_OK : COPY_MKDIR_FAILED;
 }

@@ -26,7 +26,6 @@ struct FolderWalk {
   RecordArray* levelSlots;  // RecordArray* records, one per level
   int32_t level;
   RecordArray* current;
-  int32_t currentCount;
   char scratch[kPathRecordSize];
 };
 

@@ -16,7 +16,7 @@ namespace handover {
 namespace {
 
 bool FolderExistsOrMade(FileSystem& fs, const char* path) {
-  return IsFolder(fs, path) || CreateDirectoryA(path, nullptr);
+  return IsFolder(fs, path) || fs.CreateFolder(path);
 }
 
 }  // namespace

@@ -78,7 +78,6 @@ void CMessagePanel::SetTitle(const std::string& title) {
 }
 
 void CMessagePanel::SetText(const std::string& text) {
-  text_ = text;
   paragraph_.SetText(text);
   Invalidate();
 }

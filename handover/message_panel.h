@@ -34,7 +34,6 @@ class CMessagePanel {
   HFONT boldFont_;
   HFONT normalFont_;
   std::string title_;
-  std::string text_;
   int textIndent_ = 50;
   int margin_ = 5;
   HICON icon_ = nullptr;

@@ -5,12 +5,15 @@
 #include <string>
 
 #include "common/double_byte.h"
+#include "installenv/installenv_constants.h"
 #include "installenv/path_scan.h"
 
 namespace handover {
 
-constexpr size_t kMaxPath = 260;        // longest path, in bytes, without the terminator
-constexpr size_t kPathRecordSize = 261;  // a path record: kMaxPath plus the terminator
+// The platform's path limit: the longest path, in bytes, without the terminator, and a path
+// record of kMaxPath bytes plus the terminator.
+constexpr size_t kMaxPath = installenv::kMaxPath;
+constexpr size_t kPathRecordSize = installenv::kPathBufferSize;
 
 using vr::IsLeadByte;
 // Removes one final single-byte backslash in place: the installation's own walk.

@@ -39,8 +39,8 @@ TEST_F(FolderCopyWineTest, WholeTreeWithDoubleByteNamesIsCopied) {
   WriteFile(src + "\\top.txt", "top");
   MakeFolder(src + "\\empty");
   EXPECT_EQ(Copy(COPY_MODE_OVERWRITE), COPY_OK);
-  EXPECT_EQ(ReadFile(dst + "\\表示\\ソフト\\送信.VRD"), "fax");
-  EXPECT_EQ(ReadFile(dst + "\\top.txt"), "top");
+  EXPECT_EQ(vrtest::ReadFileBytes(dst + "\\表示\\ソフト\\送信.VRD"), "fax");
+  EXPECT_EQ(vrtest::ReadFileBytes(dst + "\\top.txt"), "top");
   EXPECT_TRUE(IsFolder(fs, (dst + "\\empty").c_str()));
 }
 
@@ -64,8 +64,8 @@ TEST_F(FolderCopyWineTest, ThreeModesWithStrictlyNewerTimes) {
     DeleteFileA((dst + "\\g.txt").c_str());
     WriteFile(src + "\\g.txt", "added");
     EXPECT_EQ(Copy(c.mode), COPY_OK) << c.mode;
-    EXPECT_EQ(ReadFile(dst + "\\f.txt"), c.expected) << c.mode << " " << c.sourceSeconds;
-    EXPECT_EQ(ReadFile(dst + "\\g.txt"), "added") << c.mode;
+    EXPECT_EQ(vrtest::ReadFileBytes(dst + "\\f.txt"), c.expected) << c.mode << " " << c.sourceSeconds;
+    EXPECT_EQ(vrtest::ReadFileBytes(dst + "\\g.txt"), "added") << c.mode;
   }
 }
 
@@ -79,9 +79,9 @@ TEST_F(FolderCopyWineTest, HiddenAndSystemEntriesAreSkippedWithAHiddenFoldersCon
   SetFileAttributesA((src + "\\sys").c_str(), FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_SYSTEM);
   WriteFile(src + "\\plain.txt", "p");
   EXPECT_EQ(Copy(COPY_MODE_OVERWRITE), COPY_OK);
-  EXPECT_TRUE(Exists(dst + "\\plain.txt"));
+  EXPECT_TRUE(vrtest::PathExists(dst + "\\plain.txt"));
   for (const char* name : {"hidden.txt", "system.txt", "cache", "cache\\visible.txt", "sys"})
-    EXPECT_FALSE(Exists(dst + "\\" + name)) << name;
+    EXPECT_FALSE(vrtest::PathExists(dst + "\\" + name)) << name;
 }
 
 TEST_F(FolderCopyWineTest, SuffixAndSubFolderFlag) {
@@ -91,13 +91,13 @@ TEST_F(FolderCopyWineTest, SuffixAndSubFolderFlag) {
   MakeFolder(src + "\\sub");
   WriteFile(src + "\\sub\\d.vrd", "d");
   EXPECT_EQ(Copy(COPY_MODE_OVERWRITE, "vrd", 0), COPY_OK);
-  EXPECT_TRUE(Exists(dst + "\\a.VRD"));
-  EXPECT_TRUE(Exists(dst + "\\bvrd"));
-  EXPECT_FALSE(Exists(dst + "\\c.txt"));
-  EXPECT_FALSE(Exists(dst + "\\sub"));
+  EXPECT_TRUE(vrtest::PathExists(dst + "\\a.VRD"));
+  EXPECT_TRUE(vrtest::PathExists(dst + "\\bvrd"));
+  EXPECT_FALSE(vrtest::PathExists(dst + "\\c.txt"));
+  EXPECT_FALSE(vrtest::PathExists(dst + "\\sub"));
   EXPECT_EQ(Copy(COPY_MODE_OVERWRITE, "SUB\\D.VRD", 1), COPY_OK);
-  EXPECT_TRUE(Exists(dst + "\\sub\\d.vrd"));
-  EXPECT_FALSE(Exists(dst + "\\c.txt"));
+  EXPECT_TRUE(vrtest::PathExists(dst + "\\sub\\d.vrd"));
+  EXPECT_FALSE(vrtest::PathExists(dst + "\\c.txt"));
 }
 
 // Wine run by root lets a writer open a read-only file (the kernel's permission check passes
@@ -130,7 +130,7 @@ TEST_F(FolderCopyWineTest, ReadOnlyTargetInModeTwoGivesFive) {
   WriteFile(src + "\\f.txt", "new");
   WriteFile(dst + "\\f.txt", "old", FILE_ATTRIBUTE_READONLY);
   EXPECT_EQ(Copy(COPY_MODE_OVERWRITE), COPY_FILE_FAILED);
-  EXPECT_EQ(ReadFile(dst + "\\f.txt"), "old");
+  EXPECT_EQ(vrtest::ReadFileBytes(dst + "\\f.txt"), "old");
   SetFileAttributesA((dst + "\\f.txt").c_str(), FILE_ATTRIBUTE_NORMAL);
 }
 
@@ -142,7 +142,7 @@ TEST_F(FolderCopyWineTest, HeldTargetInModeTwoGivesFive) {
     ASSERT_TRUE(held.Held());
     EXPECT_EQ(Copy(COPY_MODE_OVERWRITE), COPY_FILE_FAILED);
   }
-  EXPECT_EQ(ReadFile(dst + "\\f.txt"), "old");
+  EXPECT_EQ(vrtest::ReadFileBytes(dst + "\\f.txt"), "old");
 }
 
 TEST_F(FolderCopyWineTest, FolderInAFilesPlaceAndMissingFolders) {
@@ -158,7 +158,7 @@ TEST_F(FolderCopyWineTest, FolderInAFilesPlaceAndMissingFolders) {
 TEST_F(FolderCopyWineTest, TrailingBackslashesAreAccepted) {
   WriteFile(src + "\\f.txt", "x");
   EXPECT_EQ(Copy(COPY_MODE_OVERWRITE, nullptr, 1, src + "\\", dst + "\\"), COPY_OK);
-  EXPECT_EQ(ReadFile(dst + "\\f.txt"), "x");
+  EXPECT_EQ(vrtest::ReadFileBytes(dst + "\\f.txt"), "x");
 }
 
 // The root is listed whole before any sub-folder: its failure wins over a deeper one.
@@ -186,7 +186,7 @@ TEST_F(FolderCopyWineTest, DeepTreesAreCopiedInFull) {
   EXPECT_EQ(Copy(COPY_MODE_OVERWRITE), COPY_OK);
   for (int level = 0; level < 40; ++level) {
     target += "\\d";
-    ASSERT_EQ(ReadFile(target + "\\f.txt"), std::to_string(level)) << "level " << level;
+    ASSERT_EQ(vrtest::ReadFileBytes(target + "\\f.txt"), std::to_string(level)) << "level " << level;
   }
 }
 

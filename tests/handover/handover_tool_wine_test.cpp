@@ -90,7 +90,7 @@ class HandoverToolTest : public ::testing::Test {
     EXPECT_FALSE(vrui::HasButton(box, IDCANCEL));
     vrui::PressButton(box, IDOK);
     EXPECT_TRUE(vrui::WaitForExit(tool));
-    EXPECT_FALSE(Exists(server + "\\Velorix$\\" + ComputerName()));
+    EXPECT_FALSE(vrtest::PathExists(server + "\\Velorix$\\" + ComputerName()));
   }
 
   TempFolder root;
@@ -124,7 +124,7 @@ TEST_F(HandoverToolTest, EachFailingStartCheckShowsItsMessageAndNeverTheConsent)
     ExpectOnlyMessage(c.message);
   }
   WriteGoodSettings();
-  RemoveTree(older + "\\TXDATA");
+  vrtest::RemoveTree(older + "\\TXDATA");
   SCOPED_TRACE("no TXDATA");
   ExpectOnlyMessage(kNoOlderInstallation);
 }
@@ -137,7 +137,7 @@ TEST_F(HandoverToolTest, NoCreatesNothing) {
   EXPECT_EQ(vrui::ControlText(dialog, IDCANCEL), "いいえ");
   vrui::PressButton(dialog, IDCANCEL);
   EXPECT_TRUE(vrui::WaitForExit(tool));
-  EXPECT_FALSE(Exists(server + "\\Velorix$\\" + ComputerName()));
+  EXPECT_FALSE(vrtest::PathExists(server + "\\Velorix$\\" + ComputerName()));
 }
 
 TEST_F(HandoverToolTest, YesCopiesTheTreeAndShowsTheFinishDialogAndASecondRunCopiesOver) {
@@ -157,15 +157,15 @@ TEST_F(HandoverToolTest, YesCopiesTheTreeAndShowsTheFinishDialogAndASecondRunCop
     vrui::Screenshot("handover_finish");
     vrui::PressButton(finish, IDOK);
     EXPECT_TRUE(vrui::WaitForExit(tool));
-    EXPECT_EQ(ReadFile(destination + "\\0001.VRD"), content);
-    EXPECT_EQ(ReadFile(destination + "\\SUB\\0002.VRD"), "second");
-    EXPECT_FALSE(Exists(destination + "\\lock.tmp"));
+    EXPECT_EQ(vrtest::ReadFileBytes(destination + "\\0001.VRD"), content);
+    EXPECT_EQ(vrtest::ReadFileBytes(destination + "\\SUB\\0002.VRD"), "second");
+    EXPECT_FALSE(vrtest::PathExists(destination + "\\lock.tmp"));
   }
 }
 
 TEST_F(HandoverToolTest, EmptyTransmitFolderStillMakesTheDestination) {
   WriteGoodSettings();
-  RemoveTree(older + "\\TXDATA");
+  vrtest::RemoveTree(older + "\\TXDATA");
   MakeFolder(older + "\\TXDATA");
   vrui::Program tool = vrui::Start(vrui::BuiltPath(HANDOVER_EXE), "");
   HWND consent = WaitForDialogWithButton(tool, "はい");
@@ -175,7 +175,7 @@ TEST_F(HandoverToolTest, EmptyTransmitFolderStillMakesTheDestination) {
   ASSERT_NE(finish, nullptr);
   vrui::PressEscape(finish);
   EXPECT_TRUE(vrui::WaitForExit(tool));
-  EXPECT_TRUE(Exists(destination));
+  EXPECT_TRUE(vrtest::PathExists(destination));
 }
 
 TEST_F(HandoverToolTest, CopyAndDestinationFailuresShowTheirMessages) {
@@ -188,7 +188,7 @@ TEST_F(HandoverToolTest, CopyAndDestinationFailuresShowTheirMessages) {
                {"a folder where a file goes", kCopyFailed}};
   for (int i = 0; i < 2; ++i) {
     SCOPED_TRACE(cases[i].name);
-    RemoveTree(base);
+    vrtest::RemoveTree(base);
     if (i == 0) {
       WriteFile(base, "in the way");
     } else {

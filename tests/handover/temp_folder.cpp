@@ -1,35 +1,12 @@
 #include "temp_folder.h"
 
-#include <fstream>
-#include <sstream>
-
 namespace handover {
-
-void RemoveTree(const std::string& path) {
-  WIN32_FIND_DATAA data;
-  HANDLE search = FindFirstFileA((path + "\\*").c_str(), &data);
-  if (search != INVALID_HANDLE_VALUE) {
-    do {
-      const std::string name = data.cFileName;
-      if (name == "." || name == "..") continue;
-      const std::string child = path + "\\" + name;
-      SetFileAttributesA(child.c_str(), FILE_ATTRIBUTE_NORMAL);
-      if (data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)
-        RemoveTree(child);
-      else
-        DeleteFileA(child.c_str());
-    } while (FindNextFileA(search, &data));
-    FindClose(search);
-  }
-  SetFileAttributesA(path.c_str(), FILE_ATTRIBUTE_NORMAL);
-  RemoveDirectoryA(path.c_str());
-}
 
 TempFolder::TempFolder(const char* tag) {
   char base[MAX_PATH];
   GetTempPathA(sizeof base, base);
   path_ = std::string(base) + "hv_" + tag + "_" + std::to_string(GetCurrentProcessId());
-  RemoveTree(path_);
+  vrtest::RemoveTree(path_);
   CreateDirectoryA(path_.c_str(), nullptr);
 }
 
@@ -39,18 +16,9 @@ void MakeFolder(const std::string& path, DWORD attributes) {
 }
 
 void WriteFile(const std::string& path, const std::string& content, DWORD attributes) {
-  { std::ofstream(path, std::ios::binary) << content; }
+  vrtest::WriteFileBytes(path, content);
   if (attributes) SetFileAttributesA(path.c_str(), attributes);
 }
-
-std::string ReadFile(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
-  std::ostringstream out;
-  out << in.rdbuf();
-  return out.str();
-}
-
-bool Exists(const std::string& path) { return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES; }
 
 void SetWriteTime(const std::string& path, int seconds) {
   const DWORD attributes = GetFileAttributesA(path.c_str());

@@ -5,14 +5,14 @@
 
 #include <string>
 
-namespace handover {
+#include "tests/installenv/installation_fixture.h"
 
-void RemoveTree(const std::string& path);
+namespace handover {
 
 class TempFolder {
  public:
   explicit TempFolder(const char* tag);
-  ~TempFolder() { RemoveTree(path_); }
+  ~TempFolder() { vrtest::RemoveTree(path_); }
   const std::string& Path() const { return path_; }
   std::string operator/(const std::string& relative) const { return path_ + "\\" + relative; }
 
@@ -22,8 +22,6 @@ class TempFolder {
 
 void MakeFolder(const std::string& path, DWORD attributes = 0);
 void WriteFile(const std::string& path, const std::string& content, DWORD attributes = 0);
-std::string ReadFile(const std::string& path);
-bool Exists(const std::string& path);
 // Sets the last-write time to a fixed day plus `seconds`.
 void SetWriteTime(const std::string& path, int seconds);
 
