@@ -6,7 +6,8 @@
 set -euo pipefail
 root=$(cd "$(dirname "$0")/.." && pwd)
 demo=$root/build/win64/demo          # x64 twins: this machine runs no 32-bit programs
-[ -x "$root/build/win32/demo/faxuser-query.exe" ] && /usr/lib/wine/wine --version >/dev/null 2>&1 \
+# The session has found out whether 32-bit programs run here (see wine-session.sh).
+[ -x "$root/build/win32/demo/faxuser-query.exe" ] && [ "$VR_WINE" = /usr/lib/wine/wine ] \
   && demo=$root/build/win32/demo
 win() { "$VR_WINE" "$@" 2>/dev/null | iconv -f CP932 -t UTF-8; }
 drive_c=$WINEPREFIX/drive_c

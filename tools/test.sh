@@ -17,20 +17,20 @@ done
 logdir=$root/build/test-logs
 mkdir -p "$logdir"
 status=0
-run_ctest() {  # run_ctest PRESET: ctest in that build, its output kept for the summary
+# run_ctest PRESET [JOBS]: ctest in that build, its output kept for the summary.
+run_ctest() {
   echo "== test $1"
-  ctest --preset "$1" -j "$jobs" 2>&1 | tee "$logdir/$1.log"
+  ctest --preset "$1" -j "${2:-$jobs}" 2>&1 | tee "$logdir/$1.log"
   return "${PIPESTATUS[0]}"
 }
+export -f run_ctest
+export logdir jobs
 run_ctest native || status=1
 run_ctest native-asan || status=1
 # Wine tests share one prefix (registry, folders): they run one at a time.
 tools/wine-session.sh bash -c '
   s=0
-  for p in win32 win64; do
-    echo "== test $p"
-    ctest --preset "$p" -j 1 2>&1 | tee "build/test-logs/$p.log"; [ "${PIPESTATUS[0]}" = 0 ] || s=1
-  done
+  for p in win32 win64; do run_ctest "$p" 1 || s=1; done
   exit $s' || status=1
 
 passed=0 failed=0

@@ -111,14 +111,4 @@ std::vector<std::string> Starts(const std::vector<std::string>& lines) {
   return result;
 }
 
-std::string Hex(const std::string& bytes) {
-  std::string result;
-  char digits[4];
-  for (unsigned char byte : bytes) {
-    std::snprintf(digits, sizeof digits, "%02X", byte);
-    result += digits;
-  }
-  return result;
-}
-
 }  // namespace handofftest

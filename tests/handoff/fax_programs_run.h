@@ -7,6 +7,8 @@
 #include <string>
 #include <vector>
 
+#include "tests/support/ui_driver.h"
+
 namespace handofftest {
 
 // The folder that holds the DLL under test, its writer DLL and the sender "VRWFAX32.EXE".
@@ -27,7 +29,6 @@ std::vector<std::string> Messages(const std::vector<std::string>& lines, const s
 std::vector<std::string> Areas(const std::vector<std::string>& lines, const std::string& role);
 std::vector<std::string> Starts(const std::vector<std::string>& lines);
 
-// The hex form of bytes as the stand-in logs them.
-std::string Hex(const std::string& bytes);
+using vrui::Hex;  // the hex form of bytes as the stand-in logs them
 
 }  // namespace handofftest

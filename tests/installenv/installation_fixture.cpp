@@ -58,6 +58,13 @@ std::string Installation::CommonDocuments() { return CommonFolder(CSIDL_COMMON_D
 std::string Installation::DefaultCtrlFolder() { return CommonAppData() + installenv::kFolderTail; }
 std::string Installation::DefaultDataFolder() { return CommonDocuments() + installenv::kFolderTail; }
 
+std::string ProgramFolder() {
+  char path[MAX_PATH + 1] = {};
+  GetModuleFileNameA(nullptr, path, MAX_PATH);
+  const std::string program = path;
+  return program.substr(0, program.rfind('\\'));
+}
+
 std::string FreshFolder(const std::string& name) {
   CreateDirectoryA("C:\\vrtest", nullptr);
   const std::string path = "C:\\vrtest\\" + name;

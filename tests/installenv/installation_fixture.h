@@ -27,6 +27,8 @@ class Installation {
   static std::string DefaultDataFolder();
 };
 
+// The folder of the running test program (where the build puts what the test starts).
+std::string ProgramFolder();
 // A fresh, empty folder C:\vrtest\<name> (removed with its contents first).
 std::string FreshFolder(const std::string& name);
 void RemoveTree(const std::string& path);

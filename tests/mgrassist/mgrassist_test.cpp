@@ -9,12 +9,7 @@
 
 namespace {
 
-std::string AppFolder() {
-  char path[MAX_PATH] = {};
-  GetModuleFileNameA(nullptr, path, MAX_PATH);
-  std::string folder(path);
-  return folder.substr(0, folder.rfind('\\')) + "\\app";
-}
+std::string AppFolder() { return vrtest::ProgramFolder() + "\\app"; }
 
 class MgrAssist : public ::testing::Test {
  protected:

@@ -165,12 +165,7 @@ std::vector<std::string> FilesIn(const std::string& folder) {
   return names;
 }
 
-std::string RunFolder() {
-  char path[MAX_PATH + 1] = {};
-  GetModuleFileNameA(nullptr, path, MAX_PATH);
-  std::string folder = path;
-  return folder.substr(0, folder.find_last_of('\\'));
-}
+std::string RunFolder() { return vrtest::ProgramFolder(); }
 
 void SetEnv(const char* name, const char* value) { SetEnvironmentVariableA(name, value); }
 

@@ -194,7 +194,6 @@ std::string Screenshot(const std::string& name) {
   if (GetEnvironmentVariableA("VR_SCREENSHOT_DIR", folder, sizeof folder) == 0) lstrcpyA(folder, "screenshots");
   CreateDirectoryA(folder, nullptr);
   const std::string windowsPath = std::string(folder) + "\\" + name + ".png";
-  char unixPath[MAX_PATH * 2] = {};
   // Wine runs a Unix program when it is given one; the shell finds xwd and ImageMagick.
   char full[MAX_PATH] = {};
   GetFullPathNameA(windowsPath.c_str(), sizeof full, full, nullptr);
@@ -203,9 +202,8 @@ std::string Screenshot(const std::string& name) {
   for (char& c : path) {
     if (c == '\\') c = '/';
   }
-  snprintf(unixPath, sizeof unixPath, "%s", path.c_str());
-  std::string command = "/bin/sh -c \"xwd -root -display $DISPLAY -silent | /usr/bin/convert xwd:- '" +
-                        std::string(unixPath) + "'\"";
+  std::string command =
+      "/bin/sh -c \"xwd -root -display $DISPLAY -silent | /usr/bin/convert xwd:- '" + path + "'\"";
   std::vector<char> line(command.begin(), command.end());
   line.push_back('\0');
   STARTUPINFOA startup = {};
@@ -223,5 +221,15 @@ std::string Screenshot(const std::string& name) {
 }
 
 bool FileExists(const std::string& path) { return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES; }
+
+std::string Hex(const std::string& bytes) {
+  std::string hex;
+  char digits[3];
+  for (unsigned char byte : bytes) {
+    std::snprintf(digits, sizeof digits, "%02X", byte);
+    hex += digits;
+  }
+  return hex;
+}
 
 }  // namespace vrui

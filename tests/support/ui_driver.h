@@ -36,8 +36,10 @@ std::string BuiltPath(const std::string& unixPath);
 // folder.
 Program Start(const std::string& exe, const std::string& args, const std::string& extraEnvironment = "",
               const std::string& workingFolder = "");
-// True when the process ended within timeoutMs; closes its handle either way when it ended.
+// True when the process ended within timeoutMs. The handle stays open, so that ExitCode can
+// still be asked; Kill closes it.
 bool WaitForExit(Program& program, DWORD timeoutMs = 15000);
+// Ends the process if it still runs and closes its handle.
 void Kill(Program& program);
 DWORD ExitCode(const Program& program);
 
@@ -75,5 +77,8 @@ bool HasButton(HWND box, int id);
 std::string Screenshot(const std::string& name);
 
 bool FileExists(const std::string& path);
+
+// Bytes as upper-case hex digits, the way the stand-ins log binary fields.
+std::string Hex(const std::string& bytes);
 
 }  // namespace vrui

@@ -23,19 +23,17 @@ const char kLoadFailed[] = "ﾒｰﾙ ｼｽﾃﾑ ｻﾎﾟｰﾄを読み込�
 const char kInvalidDll[] = "ﾒｰﾙ ｼｽﾃﾑ DLL が無効です。";
 const char kSendFailed[] = "ﾒｰﾙの送信に失敗しました。";
 
-std::string Hex(const std::string& text) {
-  std::string hex;
-  char byte[3];
-  for (unsigned char c : text) {
-    snprintf(byte, sizeof byte, "%02X", c);
-    hex += byte;
-  }
-  return hex;
-}
+using vrui::Hex;
 
 const char kLoadOrderKey[] = "Software\\Wine\\AppDefaults\\supportmail.exe\\DllOverrides";
 
 enum class Library { kStandIn, kWithoutSend, kNone };
+
+// A copy of the program for each Library, in a folder of its own with that mail library beside it.
+const struct {
+  const char* folder;
+  const char* dll;
+} kPlaces[] = {{"standin", MAPI_STANDIN_DLL}, {"without_send", MAPI_WITHOUT_SEND_DLL}, {"none", nullptr}};
 
 class SupportMailTest : public ::testing::Test {
  protected:
@@ -51,10 +49,8 @@ class SupportMailTest : public ::testing::Test {
     vrtest::WriteFileBytes(settings_, "[User]\r\nUserID=1\r\n");
     vrtest::WriteFileBytes(log_, std::string("\x01\x02\x00\x03", 4));
     mapiLog_ = folder_ + "\\mapi.log";
-    const struct { const char* name; const char* dll; } places[] = {
-        {"standin", MAPI_STANDIN_DLL}, {"without_send", MAPI_WITHOUT_SEND_DLL}, {"none", nullptr}};
-    for (const auto& place : places) {
-      const std::string dir = folder_ + "\\" + place.name;
+    for (const auto& place : kPlaces) {
+      const std::string dir = folder_ + "\\" + place.folder;
       CreateDirectoryA(dir.c_str(), nullptr);
       CopyFileA(vrui::BuiltPath(SUPPORTMAIL_EXE).c_str(), (dir + "\\supportmail.exe").c_str(), FALSE);
       if (place.dll != nullptr) CopyFileA(vrui::BuiltPath(place.dll).c_str(), (dir + "\\MAPI32.DLL").c_str(), FALSE);
@@ -62,7 +58,6 @@ class SupportMailTest : public ::testing::Test {
   }
 
   vrui::Program Run(Library library, unsigned long result = 0) {
-    static const char* const places[] = {"standin", "without_send", "none"};
     std::string environment = "VR_MAPI_LOG=" + mapiLog_ + "\nVR_MAPI_CHECK_FILES=1\nVR_MAPI_RESULT=" +
                               std::to_string(result);
     // The DLL beside the program comes first; without one, Wine's built-in one must not stand in.
@@ -73,7 +68,7 @@ class SupportMailTest : public ::testing::Test {
     RegSetValueExA(key, "mapi32", 0, REG_SZ, reinterpret_cast<const BYTE*>(order.c_str()),
                    static_cast<DWORD>(order.size() + 1));
     RegCloseKey(key);
-    return vrui::Start(folder_ + "\\" + places[static_cast<int>(library)] + "\\supportmail.exe", "", environment);
+    return vrui::Start(folder_ + "\\" + kPlaces[static_cast<int>(library)].folder + "\\supportmail.exe", "", environment);
   }
 
   void TearDown() override { RegDeleteTreeA(HKEY_CURRENT_USER, kLoadOrderKey); }
@@ -97,7 +92,6 @@ class SupportMailTest : public ::testing::Test {
 
   // The stand-in's log of one MAPISendMail call as supportmail must make it.
   std::string ExpectedCall(HWND dialog, bool withLog, unsigned long result) {
-    const auto mail = supportmail::ComposeSupportMail(settings_, withLog ? &log_ : nullptr);
     std::string call = "call\nsession=0\nparent=" + std::to_string(reinterpret_cast<ULONG_PTR>(dialog)) +
                        "\nflags=9\nreserved=0\nmessage.reserved=0\nsubject=" + Hex(supportmail::kSubject) +
                        "\nnote=" + Hex(withLog ? supportmail::kNoteWithLog : supportmail::kNoteSettingsOnly) +

@@ -7,6 +7,8 @@
 #include <string>
 #include <vector>
 
+#include "tests/installenv/installation_fixture.h"
+
 namespace {
 
 const std::map<std::string, std::string> kDescriptions = {
@@ -18,12 +20,7 @@ const std::map<std::string, std::string> kDescriptions = {
     {"printhook.dll", "VELORIX ﾌﾟﾘﾝﾀﾄﾞﾗｲﾊﾞ ｽﾌﾟｰﾗ ﾌｯｸ"},
 };
 
-std::string DeliverablesFolder() {
-  char path[MAX_PATH] = {};
-  GetModuleFileNameA(nullptr, path, MAX_PATH);
-  std::string folder(path);
-  return folder.substr(0, folder.rfind('\\')) + "\\deliverables";
-}
+std::string DeliverablesFolder() { return vrtest::ProgramFolder() + "\\deliverables"; }
 
 std::string StringValue(const std::vector<char>& block, const char* name) {
   char* value = nullptr;
